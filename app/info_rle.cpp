@@ -1,0 +1,93 @@
+#include "info_rle.hpp"
+
+#include <rle_file/lire_rle.hpp>
+
+#include <exception>
+#include <ios>
+#include <new>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+
+namespace info_rle {
+namespace {
+
+constexpr int statut_succes = 0;
+constexpr int statut_echec = 1;
+
+constexpr const char* nom_par_defaut = "info_rle";
+
+constexpr const char* message_ouverture = "\n\tErreur lors de l'ouverture du fichier\n";
+constexpr const char* message_format = "\n\tErreur (fichier corrompu?)\n";
+constexpr const char* message_lecture = "\n\tErreur lors de la lecture du fichier\n";
+constexpr const char* message_memoire = "\n\tErreur (memoire insuffisante)\n";
+constexpr const char* message_ecriture = "\n\tErreur lors de l'ecriture du resultat\n";
+constexpr const char* message_inattendu = "\n\tErreur (inattendue)\n";
+constexpr const char* message_impair = "Le fichier semble corrompu (les donnes sont en nombre impair)\n";
+
+void usage(const char* programme, std::ostream& sortie)
+{
+    sortie << "Usage: " << programme << " [fichier.rle]\n" << std::flush;
+}
+
+// Reads the file and writes the report. Numbers go through std::to_string so
+// that they stay plain decimal whatever the stream's locale or flags.
+int rapporter(const std::string& chemin, std::ostream& sortie, std::ostream& erreurs)
+{
+    sortie << "Tentative de lire le fichier " << chemin << "..." << std::flush;
+    const rle::image_rle image = rle::lire_rle(chemin);
+    sortie << "... reussi!\nImage de largeur " << std::to_string(image.largeur) << " et de hauteur "
+           << std::to_string(image.hauteur) << '\n'
+           << std::flush;
+    if (image.donnees.size() % 2 != 0) {
+        erreurs << message_impair << std::flush;
+        return statut_echec;
+    }
+    sortie << "Le fichier contient " << std::to_string(image.donnees.size() / 2) << " paires { combien, quand }\n"
+           << std::flush;
+    return statut_succes;
+}
+
+int signaler(const char* message, std::ostream& erreurs) noexcept
+{
+    try {
+        erreurs << message << std::flush;
+    } catch (...) {
+        // Standard error refuses the message too: only the status is left.
+    }
+    return statut_echec;
+}
+
+}  // namespace
+
+int executer(int argc, const char* const* argv, std::ostream& sortie, std::ostream& erreurs)
+{
+    try {
+        int statut = statut_succes;
+        if (argc < 1 || argv == nullptr || argv[0] == nullptr) {
+            usage(nom_par_defaut, sortie);
+        } else if (argc < 2 || argv[1] == nullptr) {
+            usage(argv[0], sortie);
+        } else {
+            statut = rapporter(argv[1], sortie, erreurs);
+        }
+        return sortie ? statut : signaler(message_ecriture, erreurs);
+    } catch (const rle::erreur_ouverture&) {
+        return signaler(message_ouverture, erreurs);
+    } catch (const rle::format_incorrect&) {
+        return signaler(message_format, erreurs);
+    } catch (const rle::erreur_lecture&) {
+        return signaler(message_lecture, erreurs);
+    } catch (const std::bad_alloc&) {
+        return signaler(message_memoire, erreurs);
+    } catch (const std::length_error&) {
+        return signaler(message_memoire, erreurs);
+    } catch (const std::ios_base::failure&) {
+        // Only the output streams can throw this, when their mask asks it.
+        return signaler(message_ecriture, erreurs);
+    } catch (...) {
+        return signaler(message_inattendu, erreurs);
+    }
+}
+
+}  // namespace info_rle

@@ -1,0 +1,16 @@
+#ifndef INFO_RLE_INFO_RLE_HPP
+#define INFO_RLE_INFO_RLE_HPP
+
+#include <iosfwd>
+
+namespace info_rle {
+
+// Runs the tool on a command line: prints the usage line, or reads the file
+// named by the first argument and reports its size and number of pairs on
+// `sortie`, or an error message on `erreurs`. Returns the exit status: 0 for
+// a report or the usage line, 1 for any failure.
+int executer(int argc, const char* const* argv, std::ostream& sortie, std::ostream& erreurs);
+
+}  // namespace info_rle
+
+#endif

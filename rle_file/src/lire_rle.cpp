@@ -1,0 +1,171 @@
+#include "rle_file/lire_rle.hpp"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstddef>
+#include <filesystem>
+#include <fstream>
+#include <ios>
+#include <string>
+#include <system_error>
+
+namespace rle {
+namespace {
+
+static_assert(std::endian::native == std::endian::little || std::endian::native == std::endian::big,
+              "mixed-endian hosts are not supported");
+
+constexpr std::size_t octets_par_mot = sizeof(std::uint32_t);
+constexpr std::size_t mots_par_paire = 2;
+constexpr std::size_t octets_par_paire = octets_par_mot * mots_par_paire;
+constexpr std::size_t octets_entete = 2 * octets_par_mot;
+
+// Bytes asked of the stream per read call. Each block is zeroed by the vector
+// just before the stream fills it; at this size it is still in cache then.
+constexpr std::size_t octets_par_bloc = std::size_t{1} << 18;
+
+using traits = std::istream::traits_type;
+
+// Suspends the stream's exception mask while the file is read, so that end of
+// file and read errors show up as stream states (eof/fail versus bad) however
+// the caller configured the stream, and puts the caller's mask back after.
+class exceptions_suspendues {
+public:
+    explicit exceptions_suspendues(std::istream& flux) : flux_(flux), masque_(flux.exceptions())
+    {
+        flux_.exceptions(std::ios_base::goodbit);
+    }
+    exceptions_suspendues(const exceptions_suspendues&) = delete;
+    exceptions_suspendues& operator=(const exceptions_suspendues&) = delete;
+    ~exceptions_suspendues()
+    {
+        try {
+            flux_.exceptions(masque_);
+        } catch (const std::ios_base::failure&) {
+            // The mask is restored before the stream throws for its current
+            // state; the outcome has already been reported by then.
+        }
+    }
+
+private:
+    std::istream& flux_;
+    std::ios_base::iostate masque_;
+};
+
+constexpr std::uint32_t depuis_petit_boutiste(std::uint32_t brut)
+{
+    if constexpr (std::endian::native == std::endian::little) {
+        return brut;
+    } else {
+        return (brut >> 24U) | ((brut >> 8U) & 0x0000FF00U) | ((brut << 8U) & 0x00FF0000U) | (brut << 24U);
+    }
+}
+
+constexpr std::size_t mots_pour(std::size_t octets)
+{
+    return octets / octets_par_mot + (octets % octets_par_mot != 0 ? 1 : 0);
+}
+
+// How many bytes the stream says it still holds, asked before anything is
+// read: the remaining size for a regular file, what is already waiting for a
+// pipe, nothing for a directory or a device. A hint only: the file may grow
+// or shrink while it is read.
+std::size_t octets_annonces(std::istream& flux)
+{
+    const std::streamsize annonces = flux.rdbuf()->in_avail();
+    return annonces > 0 ? static_cast<std::size_t>(annonces) : 0;
+}
+
+std::uint32_t lire_mot_entete(std::istream& flux)
+{
+    std::uint32_t valeur = 0;
+    if (!lire_binaire(flux, valeur)) {
+        if (flux.bad()) {
+            throw erreur_lecture{};
+        }
+        throw format_incorrect{};
+    }
+    return valeur;
+}
+
+// Reads whole blocks of bytes straight into the storage of `donnees` until
+// the end of the stream, then keeps the whole pairs. The same outcome as
+// reading word after word with lire_binaire, without a call per byte and
+// with the storage sized once when the stream announces its size.
+void lire_donnees(std::istream& flux, std::vector<std::uint32_t>& donnees, std::size_t octets_prevus)
+{
+    donnees.reserve(std::min(mots_pour(octets_prevus), donnees.max_size()));
+    std::size_t octets = 0;
+    for (;;) {
+        if (octets == donnees.capacity() * octets_par_mot) {
+            // Storage full: grow only if the stream has more to give, so that
+            // an exact announcement costs exactly the file's size.
+            const traits::int_type suivant = flux.peek();
+            if (flux.bad()) {
+                throw erreur_lecture{};
+            }
+            if (traits::eq_int_type(suivant, traits::eof())) {
+                break;
+            }
+            donnees.reserve(std::max(donnees.capacity() * 2, octets_par_bloc / octets_par_mot));
+        }
+        const std::size_t demande = std::min(donnees.capacity() * octets_par_mot - octets, octets_par_bloc);
+        donnees.resize(mots_pour(octets + demande));
+        // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): bytes into 32-bit storage
+        flux.read(reinterpret_cast<char*>(donnees.data()) + octets, static_cast<std::streamsize>(demande));
+        octets += static_cast<std::size_t>(flux.gcount());
+        if (flux.bad()) {
+            throw erreur_lecture{};
+        }
+        if (flux.fail()) {
+            break;  // end of the data
+        }
+    }
+    donnees.resize(octets / octets_par_paire * mots_par_paire);
+    if constexpr (std::endian::native != std::endian::little) {
+        std::transform(donnees.begin(), donnees.end(), donnees.begin(), depuis_petit_boutiste);
+    }
+}
+
+}  // namespace
+
+std::istream& lire_binaire(std::istream& flux, std::uint32_t& valeur)
+{
+    std::array<char, octets_par_mot> octets{};
+    if (flux.read(octets.data(), static_cast<std::streamsize>(octets.size()))) {
+        std::uint32_t lu = 0;
+        for (auto octet = octets.rbegin(); octet != octets.rend(); ++octet) {
+            lu = (lu << 8U) | static_cast<unsigned char>(*octet);
+        }
+        valeur = lu;
+    }
+    return flux;
+}
+
+image_rle lire_rle(std::istream& flux)
+{
+    const exceptions_suspendues garde(flux);
+    const std::size_t annonces = octets_annonces(flux);
+    image_rle image;
+    image.largeur = lire_mot_entete(flux);
+    image.hauteur = lire_mot_entete(flux);
+    lire_donnees(flux, image.donnees, annonces > octets_entete ? annonces - octets_entete : 0);
+    return image;
+}
+
+image_rle lire_rle(const std::string& nom)
+{
+    std::ifstream flux(nom, std::ios_base::in | std::ios_base::binary);
+    if (!flux.is_open()) {
+        throw erreur_ouverture{};
+    }
+    // Some systems open a directory for reading, but it holds no bytes.
+    std::error_code ignoree;
+    if (std::filesystem::is_directory(nom, ignoree)) {
+        throw erreur_ouverture{};
+    }
+    return lire_rle(flux);
+}
+
+}  // namespace rle

@@ -1,0 +1,64 @@
+# Runs info_rle once and compares its standard output, standard error and
+# exit status with the expected ones, byte for byte.
+#
+#   cmake -DPROGRAMME=<exe> [-DEMULATEUR=<wine|qemu>] -DCAS=<dir>/<name>
+#         -DREPERTOIRE=<working dir> [-DENTREE=<file piped to stdin>] -P comparer.cmake
+#
+# <name>-args.txt holds the arguments, one a line (absent: none);
+# <name>-stdout.txt and <name>-stderr.txt the expected texts (absent: empty);
+# <name>-result.txt the expected status (absent: 0).
+# In the expected texts, @PROGRAMME@ stands for the program's path as given.
+
+cmake_minimum_required(VERSION 3.25)
+
+set(arguments "")
+if(EXISTS "${CAS}-args.txt")
+  file(STRINGS "${CAS}-args.txt" arguments ENCODING UTF-8)
+endif()
+
+set(commande ${EMULATEUR} "${PROGRAMME}" ${arguments})
+if(ENTREE)
+  execute_process(
+    COMMAND cat "${ENTREE}"
+    COMMAND ${commande}
+    WORKING_DIRECTORY "${REPERTOIRE}"
+    OUTPUT_VARIABLE stdout
+    ERROR_VARIABLE stderr
+    RESULT_VARIABLE result
+    TIMEOUT 120)
+else()
+  execute_process(
+    COMMAND ${commande}
+    WORKING_DIRECTORY "${REPERTOIRE}"
+    OUTPUT_VARIABLE stdout
+    ERROR_VARIABLE stderr
+    RESULT_VARIABLE result
+    TIMEOUT 120)
+endif()
+
+set(ecarts "")
+foreach(flux IN ITEMS stdout stderr result)
+  set(attendu "")
+  if(flux STREQUAL "result")
+    set(attendu "0")
+  endif()
+  if(EXISTS "${CAS}-${flux}.txt")
+    file(READ "${CAS}-${flux}.txt" attendu)
+  endif()
+  string(REPLACE "@PROGRAMME@" "${PROGRAMME}" attendu "${attendu}")
+  set(obtenu "${${flux}}")
+  if(flux STREQUAL "result")
+    string(STRIP "${attendu}" attendu)
+  else()
+    # Windows turns each newline into CR LF on a redirected text stream.
+    string(REPLACE "\r\n" "\n" obtenu "${obtenu}")
+  endif()
+  if(NOT obtenu STREQUAL attendu)
+    string(APPEND ecarts "${flux} differs.\n--- expected ---\n[${attendu}]\n--- actual ---\n[${obtenu}]\n")
+  endif()
+endforeach()
+
+if(ecarts)
+  list(JOIN commande " " texte)
+  message(FATAL_ERROR "Command: ${texte}\n${ecarts}")
+endif()

@@ -1,0 +1,139 @@
+#include "support/fichiers.hpp"
+
+#include <info_rle.hpp>
+
+#include <gtest/gtest.h>
+
+#include <ios>
+#include <sstream>
+#include <streambuf>
+#include <string>
+#include <vector>
+
+namespace {
+
+using essai::mots;
+
+struct sorties {
+    std::string sortie;
+    std::string erreurs;
+    int statut;
+};
+
+// Runs the tool on argv (argc is its size; the null that ends argv is added).
+sorties executer(std::vector<const char*> argv)
+{
+    const int argc = static_cast<int>(argv.size());
+    argv.push_back(nullptr);
+    std::ostringstream sortie;
+    std::ostringstream erreurs;
+    const int statut = info_rle::executer(argc, argv.data(), sortie, erreurs);
+    return {sortie.str(), erreurs.str(), statut};
+}
+
+void verifier(const sorties& obtenu, const sorties& attendu)
+{
+    EXPECT_EQ(obtenu.sortie, attendu.sortie);
+    EXPECT_EQ(obtenu.erreurs, attendu.erreurs);
+    EXPECT_EQ(obtenu.statut, attendu.statut);
+}
+
+std::string progression(const std::string& chemin)
+{
+    return "Tentative de lire le fichier " + chemin + "...";
+}
+
+std::string rapport(const std::string& chemin, const std::string& largeur, const std::string& hauteur,
+                    const std::string& paires)
+{
+    return progression(chemin) + "... reussi!\nImage de largeur " + largeur + " et de hauteur " + hauteur +
+           "\nLe fichier contient " + paires + " paires { combien, quand }\n";
+}
+
+const std::string erreur_ouverture = "\n\tErreur lors de l'ouverture du fichier\n";
+const std::string erreur_format = "\n\tErreur (fichier corrompu?)\n";
+const std::string erreur_lecture = "\n\tErreur lors de la lecture du fichier\n";
+const std::string erreur_ecriture = "\n\tErreur lors de l'ecriture du resultat\n";
+
+TEST(InfoRle, LigneDUsage)
+{
+    verifier(executer({}), {"Usage: info_rle [fichier.rle]\n", "", 0});
+    verifier(executer({nullptr}), {"Usage: info_rle [fichier.rle]\n", "", 0});
+    verifier(executer({"info_rle"}), {"Usage: info_rle [fichier.rle]\n", "", 0});
+    verifier(executer({"C:\\outils\\lire.exe"}), {"Usage: C:\\outils\\lire.exe [fichier.rle]\n", "", 0});
+    verifier(executer({""}), {"Usage:  [fichier.rle]\n", "", 0});
+}
+
+TEST(InfoRle, RapportEtErreurs)
+{
+    const essai::dossier_temporaire dossier;
+    const std::string huit = dossier.fichier("huit.rle", mots({640, 480}));
+    const std::string paires = dossier.fichier("paires.rle", mots({0xFFFFFFFFU, 2, 1, 2, 3, 4, 5}) + "\x0D\x0A\x1A");
+    const std::string blancs = dossier.fichier("avec des blancs.rle", mots({1, 2, 3, 4}));
+    const std::string court = dossier.fichier("court.rle", "\x01\x02\x03\x04\x05");
+    const std::string absent = (dossier.chemin() / "absent.rle").string();
+    const std::string repertoire = dossier.chemin().string();
+
+    const struct {
+        std::vector<const char*> argv;
+        sorties attendu;
+    } cas[] = {
+        {{"info_rle", huit.c_str()}, {rapport(huit, "640", "480", "0"), "", 0}},
+        {{"info_rle", paires.c_str()}, {rapport(paires, "4294967295", "2", "2"), "", 0}},
+        {{"info_rle", blancs.c_str(), absent.c_str(), "-v"}, {rapport(blancs, "1", "2", "1"), "", 0}},
+        {{"info_rle", absent.c_str()}, {progression(absent), erreur_ouverture, 1}},
+        {{"info_rle", repertoire.c_str(), huit.c_str()}, {progression(repertoire), erreur_ouverture, 1}},
+        {{"info_rle", court.c_str()}, {progression(court), erreur_format, 1}},
+#ifndef _WIN32
+        {{"info_rle", "/proc/self/mem"}, {progression("/proc/self/mem"), erreur_lecture, 1}},
+#endif
+    };
+    for (const auto& un_cas : cas) {
+        SCOPED_TRACE(un_cas.argv[1]);
+        verifier(executer(un_cas.argv), un_cas.attendu);
+    }
+}
+
+// Numbers stay plain decimal whatever the caller did to the stream.
+TEST(InfoRle, NombresToujoursEnDecimal)
+{
+    const essai::dossier_temporaire dossier;
+    const std::string chemin = dossier.fichier("image.rle", mots({1234567, 89, 1, 1}));
+    const char* argv[] = {"info_rle", chemin.c_str(), nullptr};
+    std::ostringstream sortie;
+    sortie << std::hex << std::showpos << std::uppercase;
+    sortie.fill('*');
+    std::ostringstream erreurs;
+    EXPECT_EQ(info_rle::executer(2, argv, sortie, erreurs), 0);
+    EXPECT_EQ(sortie.str(), rapport(chemin, "1234567", "89", "1"));
+}
+
+// A stream that cannot take a byte, like standard output on a full disk.
+class puits_plein : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(InfoRle, SortieImpossibleEstUnEchec)
+{
+    const essai::dossier_temporaire dossier;
+    const std::string chemin = dossier.fichier("image.rle", mots({1, 2}));
+    const char* argv[] = {"info_rle", chemin.c_str(), nullptr};
+
+    puits_plein puits;
+    for (const int argc : {1, 2}) {
+        for (const bool exceptions : {false, true}) {
+            SCOPED_TRACE(std::to_string(argc) + (exceptions ? " avec exceptions" : " sans exceptions"));
+            std::ostream sortie(&puits);
+            if (exceptions) {
+                sortie.exceptions(std::ios_base::badbit);
+            }
+            std::ostringstream erreurs;
+            EXPECT_EQ(info_rle::executer(argc, argv, sortie, erreurs), 1);
+            EXPECT_EQ(erreurs.str(), erreur_ecriture);
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,260 @@
+#include "support/fichiers.hpp"
+#include "support/reference_rle.hpp"
+#include "support/tampon_morcele.hpp"
+
+#include <rle_file/lire_rle.hpp>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <ios>
+#include <random>
+#include <sstream>
+#include <string>
+#include <variant>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+
+#include <thread>
+#endif
+
+namespace {
+
+using essai::mots;
+using essai::octets_numerotes;
+using valeurs = std::vector<std::uint32_t>;
+
+// What a read gives: the image, or which error was raised.
+enum class erreur { ouverture, format, lecture };
+using issue = std::variant<rle::image_rle, erreur>;
+
+template <typename Lecture>
+issue lire(Lecture&& lecture)
+{
+    try {
+        return lecture();
+    } catch (const rle::erreur_ouverture&) {
+        return erreur::ouverture;
+    } catch (const rle::format_incorrect&) {
+        return erreur::format;
+    } catch (const rle::erreur_lecture&) {
+        return erreur::lecture;
+    }
+}
+
+issue lire_chemin(const std::string& chemin)
+{
+    return lire([&] { return rle::lire_rle(chemin); });
+}
+
+issue lire_octets(const std::string& octets)
+{
+    std::istringstream flux(octets, std::ios_base::in | std::ios_base::binary);
+    return lire([&] { return rle::lire_rle(flux); });
+}
+
+std::string decrire(const issue& resultat)
+{
+    if (const auto* image = std::get_if<rle::image_rle>(&resultat)) {
+        std::ostringstream texte;
+        texte << "image " << image->largeur << " x " << image->hauteur << " {";
+        for (const std::uint32_t valeur : image->donnees) {
+            texte << ' ' << valeur;
+        }
+        texte << " }";
+        return texte.str();
+    }
+    switch (std::get<erreur>(resultat)) {
+    case erreur::ouverture:
+        return "erreur_ouverture";
+    case erreur::format:
+        return "format_incorrect";
+    case erreur::lecture:
+        return "erreur_lecture";
+    }
+    return "?";
+}
+
+std::string image(std::uint32_t largeur, std::uint32_t hauteur, const valeurs& donnees)
+{
+    return decrire(rle::image_rle{largeur, hauteur, donnees});
+}
+
+// The little-endian word at byte offset `debut` of octets_numerotes().
+std::uint32_t mot_numerote(std::size_t debut)
+{
+    std::uint32_t mot = 0;
+    for (std::size_t rang = 0; rang < 4; ++rang) {
+        mot |= static_cast<std::uint32_t>((debut + rang) * 7 + 3) % 256U << (8 * rang);
+    }
+    return mot;
+}
+
+// Every size from 0 to 41 bytes, from a file and from memory: a short
+// header is an error; after it, only whole 8-byte pairs count, in file order.
+TEST(LireRle, ChaqueTailleDeFichier)
+{
+    const essai::dossier_temporaire dossier;
+    for (std::size_t taille = 0; taille <= 41; ++taille) {
+        SCOPED_TRACE("taille " + std::to_string(taille));
+        const std::string octets = octets_numerotes(taille);
+        std::string attendu = decrire(erreur::format);
+        if (taille >= 8) {
+            valeurs donnees;
+            for (std::size_t debut = 8; debut + 8 <= taille; debut += 8) {
+                donnees.push_back(mot_numerote(debut));
+                donnees.push_back(mot_numerote(debut + 4));
+            }
+            attendu = image(mot_numerote(0), mot_numerote(4), donnees);
+        }
+        EXPECT_EQ(decrire(lire_chemin(dossier.fichier("f" + std::to_string(taille) + ".rle", octets))), attendu);
+        EXPECT_EQ(decrire(lire_octets(octets)), attendu);
+    }
+}
+
+// Header words are unsigned little-endian, and every byte is data: CR LF and
+// the DOS end-of-file byte included (a file opened in text mode on Windows
+// would lose or stop at them).
+TEST(LireRle, OctetsLusTelsQuels)
+{
+    const essai::dossier_temporaire dossier;
+    const struct {
+        std::string octets;
+        std::string attendu;
+    } cas[] = {
+        {mots({1, 2}), image(1, 2, {})},
+        {std::string("\xFF\xFF\xFF\xFF\0\0\0\0", 8), image(4294967295U, 0, {})},
+        {std::string("\x0D\x0A\x1A\x00\x0D\x0A\x00\x00", 8), image(0x001A0A0DU, 0x00000A0DU, {})},
+        {mots({640, 480, 10, 20, 30, 40}), image(640, 480, {10, 20, 30, 40})},
+        {mots({1, 1, 0x0A0D0A0DU, 0x1A1A1A1AU, 0x0D1A0A00U, 0xFFFFFFFFU}) + "\x1A\x0D\x0A",
+         image(1, 1, {0x0A0D0A0DU, 0x1A1A1A1AU, 0x0D1A0A00U, 0xFFFFFFFFU})},
+    };
+    for (std::size_t i = 0; i < std::size(cas); ++i) {
+        SCOPED_TRACE("cas " + std::to_string(i));
+        EXPECT_EQ(decrire(lire_chemin(dossier.fichier("cas" + std::to_string(i) + ".rle", cas[i].octets))),
+                  cas[i].attendu);
+    }
+}
+
+TEST(LireRle, OuvertureImpossibleAvantTouteLecture)
+{
+    const essai::dossier_temporaire dossier;
+    EXPECT_EQ(decrire(lire_chemin((dossier.chemin() / "absent.rle").string())), "erreur_ouverture");
+    EXPECT_EQ(decrire(lire_chemin(dossier.chemin().string())), "erreur_ouverture");
+    EXPECT_EQ(decrire(lire_chemin("")), "erreur_ouverture");
+    EXPECT_EQ(decrire(lire_chemin(dossier.fichier("vide.rle", ""))), "format_incorrect");
+}
+
+// A read error is never taken for the end of the file, wherever it strikes:
+// in the header, in a pair, in the tail.
+TEST(LireRle, ErreurDeLectureAChaquePosition)
+{
+    const std::string octets = mots({3, 4, 5, 6, 7, 8}) + "\x01\x02\x03";
+    for (std::size_t echec = 0; echec <= octets.size() + 1; ++echec) {
+        SCOPED_TRACE("echec a l'octet " + std::to_string(echec));
+        essai::tampon_morcele tampon(octets, {}, echec);
+        std::istream flux(&tampon);
+        const std::string attendu =
+            echec < octets.size() ? "erreur_lecture" : image(3, 4, {5, 6, 7, 8});
+        EXPECT_EQ(decrire(lire([&] { return rle::lire_rle(flux); })), attendu);
+    }
+}
+
+// A caller's stream that throws on end of file still reads like any other,
+// and gets its exception mask back.
+TEST(LireRle, MasqueDExceptionsDuFluxRespecte)
+{
+    std::istringstream flux(mots({9, 8, 1, 2}) + "\x05", std::ios_base::in | std::ios_base::binary);
+    flux.exceptions(std::ios_base::failbit | std::ios_base::badbit);
+    EXPECT_EQ(decrire(lire([&] { return rle::lire_rle(flux); })), image(9, 8, {1, 2}));
+    EXPECT_EQ(flux.exceptions(), std::ios_base::failbit | std::ios_base::badbit);
+
+    essai::tampon_morcele tampon(mots({9, 8, 1, 2}), {}, 12);
+    std::istream defaillant(&tampon);
+    defaillant.exceptions(std::ios_base::badbit);
+    EXPECT_EQ(decrire(lire([&] { return rle::lire_rle(defaillant); })), "erreur_lecture");
+}
+
+TEST(LireBinaire, ToutOuRien)
+{
+    for (std::size_t disponibles = 0; disponibles <= 5; ++disponibles) {
+        SCOPED_TRACE(std::to_string(disponibles) + " octets");
+        std::istringstream flux(std::string("\x01\x02\x03\x04\x05", disponibles));
+        std::uint32_t valeur = 0xDEADBEEFU;
+        const bool lu = static_cast<bool>(rle::lire_binaire(flux, valeur));
+        EXPECT_EQ(lu, disponibles >= 4);
+        EXPECT_EQ(valeur, disponibles >= 4 ? 0x04030201U : 0xDEADBEEFU);
+    }
+    std::istringstream flux(mots({7, 0x80000000U}));
+    std::uint32_t premier = 0;
+    std::uint32_t second = 0;
+    EXPECT_TRUE(rle::lire_binaire(rle::lire_binaire(flux, premier), second));
+    EXPECT_EQ(premier, 7U);
+    EXPECT_EQ(second, 0x80000000U);
+    EXPECT_FALSE(rle::lire_binaire(flux, second));
+}
+
+// For random files, cut into random chunks, announcing random sizes (right,
+// too small, too large, none) and sometimes failing: the block reader gives
+// exactly what the word-at-a-time reference gives. Some files span several
+// blocks so that the storage has to grow while it is read.
+TEST(LireRle, CommeLaLectureMotAMot)
+{
+    std::mt19937_64 alea(20261208);
+    for (int tirage = 0; tirage < 600; ++tirage) {
+        const std::size_t taille = tirage % 50 == 0 ? std::uniform_int_distribution<std::size_t>(0, 1U << 20)(alea)
+                                                    : std::uniform_int_distribution<std::size_t>(0, 200)(alea);
+        std::string octets(taille, '\0');
+        for (char& octet : octets) {
+            octet = static_cast<char>(alea());
+        }
+        std::vector<std::size_t> morceaux(1 + alea() % 8);
+        for (std::size_t& morceau : morceaux) {
+            morceau = alea() % 3 == 0 ? 1 + alea() % 9 : 1 + alea() % (taille + 1);
+        }
+        const std::size_t echec = alea() % 4 == 0 ? alea() % (taille + 2) : essai::tampon_morcele::jamais;
+        const std::streamsize annonces[] = {0, -1, static_cast<std::streamsize>(taille),
+                                            static_cast<std::streamsize>(alea() % (taille + 1)),
+                                            static_cast<std::streamsize>(taille + alea() % 100)};
+        const std::streamsize annonce = annonces[alea() % std::size(annonces)];
+        SCOPED_TRACE("tirage " + std::to_string(tirage) + ", " + std::to_string(taille) + " octets, echec a " +
+                     std::to_string(echec) + ", annonce " + std::to_string(annonce));
+
+        essai::tampon_morcele tampon_bloc(octets, morceaux, echec, annonce);
+        std::istream flux_bloc(&tampon_bloc);
+        essai::tampon_morcele tampon_mot(octets, morceaux, echec, annonce);
+        std::istream flux_mot(&tampon_mot);
+        const std::string attendu = decrire(lire([&] { return reference::lire_mot_a_mot(flux_mot); }));
+        ASSERT_EQ(decrire(lire([&] { return rle::lire_rle(flux_bloc); })), attendu);
+    }
+}
+
+#ifndef _WIN32
+// Pipes announce no size and cannot seek: a FIFO reads like a file.
+TEST(LireRle, FifoLueCommeUnFichier)
+{
+    const essai::dossier_temporaire dossier;
+    const std::string chemin = (dossier.chemin() / "tube.rle").string();
+    ASSERT_EQ(mkfifo(chemin.c_str(), 0600), 0);
+    const std::string octets = octets_numerotes(300000);
+    std::thread ecrivain([&] {
+        std::ofstream tube(chemin, std::ios_base::binary);
+        tube.write(octets.data(), static_cast<std::streamsize>(octets.size()));
+    });
+    const issue resultat = lire_chemin(chemin);
+    ecrivain.join();
+    EXPECT_EQ(decrire(resultat), decrire(lire_octets(octets)));
+    ASSERT_TRUE(std::holds_alternative<rle::image_rle>(resultat));
+    EXPECT_EQ(std::get<rle::image_rle>(resultat).donnees.size(), (300000U - 8U) / 8U * 2U);
+}
+
+// The system itself fails this read (EIO at offset 0).
+TEST(LireRle, ErreurDeLectureDuSysteme)
+{
+    EXPECT_EQ(decrire(lire_chemin("/proc/self/mem")), "erreur_lecture");
+}
+#endif
+
+}  // namespace
