@@ -1,8 +1,10 @@
 #include "info_rle.hpp"
+#include "windows/console_utf8.hpp"
 
 #include <iostream>
 
 int main(int argc, char* argv[])
 {
+    const info_rle::console_utf8 console;
     return info_rle::executer(argc, argv, std::cout, std::cerr);
 }

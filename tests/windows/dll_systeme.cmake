@@ -1,0 +1,20 @@
+# Fails when the executable imports a DLL that a bare Windows does not have
+# (the MinGW runtime: libstdc++, libgcc, libwinpthread).
+cmake_minimum_required(VERSION 3.25)
+
+execute_process(COMMAND "${OBJDUMP}" -p "${PROGRAMME}" OUTPUT_VARIABLE table RESULT_VARIABLE statut)
+if(NOT statut EQUAL 0)
+  message(FATAL_ERROR "${OBJDUMP} -p ${PROGRAMME} failed: ${statut}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\n]+" importees "${table}")
+if(NOT importees)
+  message(FATAL_ERROR "no imported DLL found in ${PROGRAMME}")
+endif()
+foreach(ligne IN LISTS importees)
+  string(REPLACE "DLL Name: " "" dll "${ligne}")
+  string(TOLOWER "${dll}" dll)
+  if(NOT dll MATCHES "^(kernel32|msvcrt|user32|advapi32|ntdll|api-ms-win-[a-z0-9-]+)\\.dll$")
+    message(FATAL_ERROR "${PROGRAMME} needs ${dll}, which a bare Windows does not have")
+  endif()
+  message(STATUS "imports ${dll}")
+endforeach()
