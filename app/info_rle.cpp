@@ -30,24 +30,6 @@ void usage(const char* programme, std::ostream& sortie)
     sortie << "Usage: " << programme << " [fichier.rle]\n" << std::flush;
 }
 
-// Reads the file and writes the report. Numbers go through std::to_string so
-// that they stay plain decimal whatever the stream's locale or flags.
-int rapporter(const std::string& chemin, std::ostream& sortie, std::ostream& erreurs)
-{
-    sortie << "Tentative de lire le fichier " << chemin << "..." << std::flush;
-    const rle::image_rle image = rle::lire_rle(chemin);
-    sortie << "... reussi!\nImage de largeur " << std::to_string(image.largeur) << " et de hauteur "
-           << std::to_string(image.hauteur) << '\n'
-           << std::flush;
-    if (image.donnees.size() % 2 != 0) {
-        erreurs << message_impair << std::flush;
-        return statut_echec;
-    }
-    sortie << "Le fichier contient " << std::to_string(image.donnees.size() / 2) << " paires { combien, quand }\n"
-           << std::flush;
-    return statut_succes;
-}
-
 int signaler(const char* message, std::ostream& erreurs) noexcept
 {
     try {
@@ -60,6 +42,22 @@ int signaler(const char* message, std::ostream& erreurs) noexcept
 
 }  // namespace
 
+// Numbers go through std::to_string so that they stay plain decimal whatever
+// the stream's locale or flags.
+int rapporter(const rle::image_rle& image, std::ostream& sortie, std::ostream& erreurs)
+{
+    sortie << "... reussi!\nImage de largeur " << std::to_string(image.largeur) << " et de hauteur "
+           << std::to_string(image.hauteur) << '\n'
+           << std::flush;
+    if (image.donnees.size() % 2 != 0) {
+        erreurs << message_impair << std::flush;
+        return statut_echec;
+    }
+    sortie << "Le fichier contient " << std::to_string(image.donnees.size() / 2) << " paires { combien, quand }\n"
+           << std::flush;
+    return statut_succes;
+}
+
 int executer(int argc, const char* const* argv, std::ostream& sortie, std::ostream& erreurs)
 {
     try {
@@ -69,7 +67,9 @@ int executer(int argc, const char* const* argv, std::ostream& sortie, std::ostre
         } else if (argc < 2 || argv[1] == nullptr) {
             usage(argv[0], sortie);
         } else {
-            statut = rapporter(argv[1], sortie, erreurs);
+            const std::string chemin = argv[1];
+            sortie << "Tentative de lire le fichier " << chemin << "..." << std::flush;
+            statut = rapporter(rle::lire_rle(chemin), sortie, erreurs);
         }
         return sortie ? statut : signaler(message_ecriture, erreurs);
     } catch (const rle::erreur_ouverture&) {

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <ios>
 #include <sstream>
+#include <stdexcept>
 #include <streambuf>
 #include <string>
 #include <vector>
@@ -134,6 +136,55 @@ TEST(InfoRle, SortieImpossibleEstUnEchec)
             EXPECT_EQ(erreurs.str(), erreur_ecriture);
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Whole pairs give the count; a lone value left over gives the warning
+// instead, after the size line, and a failure status.
+TEST(InfoRle, RapportSurLesValeurs)
+{
+    const struct {
+        std::vector<std::uint32_t> donnees;
+        std::string sortie;
+        std::string erreurs;
+        int statut;
+    } cas[] = {
+        {{}, "... reussi!\nImage de largeur 3 et de hauteur 4\nLe fichier contient 0 paires { combien, quand }\n", "",
+         0},
+        {{1, 2, 3, 4}, "... reussi!\nImage de largeur 3 et de hauteur 4\nLe fichier contient 2 paires { combien, quand }\n",
+         "", 0},
+        {{1, 2, 3}, "... reussi!\nImage de largeur 3 et de hauteur 4\n",
+         "Le fichier semble corrompu (les donnes sont en nombre impair)\n", 1},
+    };
+    for (const auto& un_cas : cas) {
+        SCOPED_TRACE(un_cas.donnees.size());
+        std::ostringstream sortie;
+        std::ostringstream erreurs;
+        EXPECT_EQ(info_rle::rapporter(rle::image_rle{3, 4, un_cas.donnees}, sortie, erreurs), un_cas.statut);
+        EXPECT_EQ(sortie.str(), un_cas.sortie);
+        EXPECT_EQ(erreurs.str(), un_cas.erreurs);
+    }
+}
+
+// Whatever is thrown, nothing escapes: a message and a failure status.
+class puits_piege : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { throw std::runtime_error("unexpected"); }
+    std::streamsize xsputn(const char*, std::streamsize) override { throw std::runtime_error("unexpected"); }
+};
+
+TEST(InfoRle, ExceptionInattendueContenue)
+{
+    puits_piege piege;
+    std::ostream sortie(&piege);
+    sortie.exceptions(std::ios_base::badbit);
+    std::ostringstream erreurs;
+    const char* argv[] = {"info_rle", nullptr};
+    EXPECT_EQ(info_rle::executer(1, argv, sortie, erreurs), 1);
+    EXPECT_EQ(erreurs.str(), "\n\tErreur (inattendue)\n");
 }
 
 }  // namespace

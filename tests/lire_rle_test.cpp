@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <ios>
+#include <limits>
 #include <random>
 #include <sstream>
 #include <string>
@@ -217,7 +218,8 @@ TEST(LireRle, CommeLaLectureMotAMot)
         const std::size_t echec = alea() % 4 == 0 ? alea() % (taille + 2) : essai::tampon_morcele::jamais;
         const std::streamsize annonces[] = {0, -1, static_cast<std::streamsize>(taille),
                                             static_cast<std::streamsize>(alea() % (taille + 1)),
-                                            static_cast<std::streamsize>(taille + alea() % 100)};
+                                            static_cast<std::streamsize>(taille + alea() % 100),
+                                            std::numeric_limits<std::streamsize>::max()};
         const std::streamsize annonce = annonces[alea() % std::size(annonces)];
         SCOPED_TRACE("tirage " + std::to_string(tirage) + ", " + std::to_string(taille) + " octets, echec a " +
                      std::to_string(echec) + ", annonce " + std::to_string(annonce));

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <ios>
 #include <memory>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <system_error>
 
@@ -106,7 +108,13 @@ std::uint32_t lire_mot_entete(std::istream& flux)
 // with the storage sized once when the stream announces its size.
 void lire_donnees(std::istream& flux, std::vector<std::uint32_t>& donnees, std::size_t octets_prevus)
 {
-    donnees.reserve(std::min(mots_pour(octets_prevus), donnees.max_size()));
+    try {
+        donnees.reserve(mots_pour(octets_prevus));
+    } catch (const std::bad_alloc&) {
+        // The announcement is only a hint: grow as the data comes instead.
+    } catch (const std::length_error&) {
+        // Same: no stream holds more than the storage can address.
+    }
     std::size_t octets = 0;
     for (;;) {
         if (octets == donnees.capacity() * octets_par_mot) {
