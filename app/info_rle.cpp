@@ -40,21 +40,34 @@ int signaler(const char* message, std::ostream& erreurs) noexcept
     return statut_echec;
 }
 
+// The message for a standard exception that left the reading or the report.
+const char* message_pour(const std::exception& exception)
+{
+    if (dynamic_cast<const std::bad_alloc*>(&exception) != nullptr ||
+        dynamic_cast<const std::length_error*>(&exception) != nullptr) {
+        return message_memoire;  // the pairs outgrew the memory or the container
+    }
+    if (dynamic_cast<const std::ios_base::failure*>(&exception) != nullptr) {
+        return message_ecriture;  // only the output streams throw it, when their mask asks
+    }
+    return message_inattendu;
+}
+
 }  // namespace
 
 // Numbers go through std::to_string so that they stay plain decimal whatever
 // the stream's locale or flags.
 int rapporter(const rle::image_rle& image, std::ostream& sortie, std::ostream& erreurs)
 {
-    sortie << "... reussi!\nImage de largeur " << std::to_string(image.largeur) << " et de hauteur "
-           << std::to_string(image.hauteur) << '\n'
-           << std::flush;
+    const std::string largeur = std::to_string(image.largeur);
+    const std::string hauteur = std::to_string(image.hauteur);
+    sortie << "... reussi!\nImage de largeur " << largeur << " et de hauteur " << hauteur << '\n' << std::flush;
     if (image.donnees.size() % 2 != 0) {
         erreurs << message_impair << std::flush;
         return statut_echec;
     }
-    sortie << "Le fichier contient " << std::to_string(image.donnees.size() / 2) << " paires { combien, quand }\n"
-           << std::flush;
+    const std::string paires = std::to_string(image.donnees.size() / 2);
+    sortie << "Le fichier contient " << paires << " paires { combien, quand }\n" << std::flush;
     return statut_succes;
 }
 
@@ -67,9 +80,9 @@ int executer(int argc, const char* const* argv, std::ostream& sortie, std::ostre
         } else if (argc < 2 || argv[1] == nullptr) {
             usage(argv[0], sortie);
         } else {
-            const std::string chemin = argv[1];
-            sortie << "Tentative de lire le fichier " << chemin << "..." << std::flush;
-            statut = rapporter(rle::lire_rle(chemin), sortie, erreurs);
+            // The progress line goes out before anything is allocated.
+            sortie << "Tentative de lire le fichier " << argv[1] << "..." << std::flush;
+            statut = rapporter(rle::lire_rle(argv[1]), sortie, erreurs);
         }
         return sortie ? statut : signaler(message_ecriture, erreurs);
     } catch (const rle::erreur_ouverture&) {
@@ -78,13 +91,8 @@ int executer(int argc, const char* const* argv, std::ostream& sortie, std::ostre
         return signaler(message_format, erreurs);
     } catch (const rle::erreur_lecture&) {
         return signaler(message_lecture, erreurs);
-    } catch (const std::bad_alloc&) {
-        return signaler(message_memoire, erreurs);
-    } catch (const std::length_error&) {
-        return signaler(message_memoire, erreurs);
-    } catch (const std::ios_base::failure&) {
-        // Only the output streams can throw this, when their mask asks it.
-        return signaler(message_ecriture, erreurs);
+    } catch (const std::exception& exception) {
+        return signaler(message_pour(exception), erreurs);
     } catch (...) {
         return signaler(message_inattendu, erreurs);
     }

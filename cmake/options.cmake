@@ -1,11 +1,40 @@
-# Compiler options shared by every target of the project: high warnings, and
-# the standard library's own checks in debug builds.
+# Compiler options shared by every target of the project: high warnings,
+# hardening, and the instrumentation that the sanitizer, fuzzing and coverage
+# builds ask for.
+option(INFO_RLE_SANITIZERS "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+option(INFO_RLE_FUZZ "Build the libFuzzer target (clang)" OFF)
+option(INFO_RLE_COVERAGE "Instrument for gcov coverage" OFF)
+
 function(info_rle_options target)
   target_compile_features(${target} PUBLIC cxx_std_20)
   if(MSVC)
     target_compile_options(${target} PRIVATE /W4 /permissive- /utf-8)
-  elseif(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion -Wshadow)
-    target_compile_definitions(${target} PRIVATE $<$<CONFIG:Debug>:_GLIBCXX_ASSERTIONS>)
+    return()
   endif()
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    return()
+  endif()
+
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion -Wshadow)
+  # The standard library checks its own preconditions in debug builds.
+  target_compile_definitions(${target} PRIVATE $<$<CONFIG:Debug>:_GLIBCXX_ASSERTIONS>)
+  # Release builds check buffer sizes in libc calls and guard the stack
+  # (glibc targets: MinGW would need libssp for both).
+  if(NOT MINGW)
+    target_compile_options(
+      ${target} PRIVATE "$<$<CONFIG:Release,RelWithDebInfo>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2;-fstack-protector-strong>")
+  endif()
+
+  set(instrumentation "")
+  if(INFO_RLE_SANITIZERS)
+    list(APPEND instrumentation -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  endif()
+  if(INFO_RLE_FUZZ)
+    list(APPEND instrumentation -fsanitize=fuzzer-no-link)
+  endif()
+  if(INFO_RLE_COVERAGE)
+    list(APPEND instrumentation --coverage -fno-inline)
+  endif()
+  target_compile_options(${target} PRIVATE ${instrumentation})
+  target_link_options(${target} PRIVATE ${instrumentation})
 endfunction()

@@ -64,6 +64,15 @@ TEST(InfoRle, LigneDUsage)
     verifier(executer({"info_rle"}), {"Usage: info_rle [fichier.rle]\n", "", 0});
     verifier(executer({"C:\\outils\\lire.exe"}), {"Usage: C:\\outils\\lire.exe [fichier.rle]\n", "", 0});
     verifier(executer({""}), {"Usage:  [fichier.rle]\n", "", 0});
+
+    // A command line whose count and strings disagree: no string, no path.
+    std::ostringstream sortie;
+    std::ostringstream erreurs;
+    EXPECT_EQ(info_rle::executer(1, nullptr, sortie, erreurs), 0);
+    const char* sans_chemin[] = {"lire", nullptr};
+    EXPECT_EQ(info_rle::executer(2, sans_chemin, sortie, erreurs), 0);
+    EXPECT_EQ(sortie.str(), "Usage: info_rle [fichier.rle]\nUsage: lire [fichier.rle]\n");
+    EXPECT_EQ(erreurs.str(), "");
 }
 
 TEST(InfoRle, RapportEtErreurs)
@@ -169,22 +178,40 @@ TEST(InfoRle, RapportSurLesValeurs)
     }
 }
 
-// Whatever is thrown, nothing escapes: a message and a failure status.
+// Whatever is thrown, nothing escapes: a message and a failure status, even
+// when standard error refuses the message too.
+template <typename Exception>
 class puits_piege : public std::streambuf {
 protected:
-    int_type overflow(int_type) override { throw std::runtime_error("unexpected"); }
-    std::streamsize xsputn(const char*, std::streamsize) override { throw std::runtime_error("unexpected"); }
+    int_type overflow(int_type) override { throw Exception(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { throw Exception(); }
 };
 
-TEST(InfoRle, ExceptionInattendueContenue)
+struct pas_une_exception_standard {};
+
+template <typename Exception>
+void verifier_contenue()
 {
-    puits_piege piege;
+    puits_piege<Exception> piege;
     std::ostream sortie(&piege);
     sortie.exceptions(std::ios_base::badbit);
     std::ostringstream erreurs;
     const char* argv[] = {"info_rle", nullptr};
     EXPECT_EQ(info_rle::executer(1, argv, sortie, erreurs), 1);
     EXPECT_EQ(erreurs.str(), "\n\tErreur (inattendue)\n");
+
+    std::ostream muet(&piege);
+    muet.exceptions(std::ios_base::badbit);
+    EXPECT_EQ(info_rle::executer(1, argv, sortie, muet), 1);
+}
+
+TEST(InfoRle, ExceptionInattendueContenue)
+{
+    struct erreur_inconnue : std::runtime_error {
+        erreur_inconnue() : std::runtime_error("unexpected") {}
+    };
+    verifier_contenue<erreur_inconnue>();
+    verifier_contenue<pas_une_exception_standard>();
 }
 
 }  // namespace

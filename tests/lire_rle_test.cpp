@@ -1,5 +1,6 @@
 #include "support/fichiers.hpp"
 #include "support/reference_rle.hpp"
+#include "support/resultat.hpp"
 #include "support/tampon_morcele.hpp"
 
 #include <rle_file/lire_rle.hpp>
@@ -23,27 +24,25 @@
 
 namespace {
 
+using essai::decrire;
+using essai::erreur;
+using essai::issue;
+using essai::lire;
 using essai::mots;
 using essai::octets_numerotes;
 using valeurs = std::vector<std::uint32_t>;
 
-// What a read gives: the image, or which error was raised.
-enum class erreur { ouverture, format, lecture };
-using issue = std::variant<rle::image_rle, erreur>;
-
-template <typename Lecture>
-issue lire(Lecture&& lecture)
-{
-    try {
-        return lecture();
-    } catch (const rle::erreur_ouverture&) {
-        return erreur::ouverture;
-    } catch (const rle::format_incorrect&) {
-        return erreur::format;
-    } catch (const rle::erreur_lecture&) {
-        return erreur::lecture;
-    }
-}
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool sous_asan = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool sous_asan = true;
+#else
+constexpr bool sous_asan = false;
+#endif
+#else
+constexpr bool sous_asan = false;
+#endif
 
 issue lire_chemin(const std::string& chemin)
 {
@@ -54,28 +53,6 @@ issue lire_octets(const std::string& octets)
 {
     std::istringstream flux(octets, std::ios_base::in | std::ios_base::binary);
     return lire([&] { return rle::lire_rle(flux); });
-}
-
-std::string decrire(const issue& resultat)
-{
-    if (const auto* image = std::get_if<rle::image_rle>(&resultat)) {
-        std::ostringstream texte;
-        texte << "image " << image->largeur << " x " << image->hauteur << " {";
-        for (const std::uint32_t valeur : image->donnees) {
-            texte << ' ' << valeur;
-        }
-        texte << " }";
-        return texte.str();
-    }
-    switch (std::get<erreur>(resultat)) {
-    case erreur::ouverture:
-        return "erreur_ouverture";
-    case erreur::format:
-        return "format_incorrect";
-    case erreur::lecture:
-        return "erreur_lecture";
-    }
-    return "?";
 }
 
 std::string image(std::uint32_t largeur, std::uint32_t hauteur, const valeurs& donnees)
@@ -220,7 +197,10 @@ TEST(LireRle, CommeLaLectureMotAMot)
                                             static_cast<std::streamsize>(alea() % (taille + 1)),
                                             static_cast<std::streamsize>(taille + alea() % 100),
                                             std::numeric_limits<std::streamsize>::max()};
-        const std::streamsize annonce = annonces[alea() % std::size(annonces)];
+        // AddressSanitizer aborts on an allocation it cannot make instead of
+        // throwing std::bad_alloc: no absurd announcement under it.
+        const std::size_t annonces_possibles = std::size(annonces) - (sous_asan ? 1 : 0);
+        const std::streamsize annonce = annonces[alea() % annonces_possibles];
         SCOPED_TRACE("tirage " + std::to_string(tirage) + ", " + std::to_string(taille) + " octets, echec a " +
                      std::to_string(echec) + ", annonce " + std::to_string(annonce));
 

@@ -66,12 +66,14 @@ private:
     std::ios_base::iostate masque_;
 };
 
-constexpr std::uint32_t depuis_petit_boutiste(std::uint32_t brut)
+// The words were copied as the file stores them, least significant byte
+// first: a big-endian host turns each one around.
+void vers_ordre_natif(std::vector<std::uint32_t>& mots)
 {
-    if constexpr (std::endian::native == std::endian::little) {
-        return brut;
-    } else {
-        return (brut >> 24U) | ((brut >> 8U) & 0x0000FF00U) | ((brut << 8U) & 0x00FF0000U) | (brut << 24U);
+    if constexpr (std::endian::native == std::endian::big) {
+        for (std::uint32_t& mot : mots) {
+            mot = (mot >> 24U) | ((mot >> 8U) & 0x0000FF00U) | ((mot << 8U) & 0x00FF0000U) | (mot << 24U);
+        }
     }
 }
 
@@ -142,9 +144,7 @@ void lire_donnees(std::istream& flux, std::vector<std::uint32_t>& donnees, std::
         }
     }
     donnees.resize(octets / octets_par_paire * mots_par_paire);
-    if constexpr (std::endian::native != std::endian::little) {
-        std::transform(donnees.begin(), donnees.end(), donnees.begin(), depuis_petit_boutiste);
-    }
+    vers_ordre_natif(donnees);
 }
 
 }  // namespace

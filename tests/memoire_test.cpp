@@ -1,0 +1,181 @@
+// Every allocation the tool makes may fail: this program replaces operator
+// new so that the Nth allocation of a run fails (once, or for ever after),
+// for N = 1, 2, ... until a run needs no more. Each run must end with the
+// exact report or with the memory message and status 1, and give back every
+// allocation it made.
+#include <info_rle.hpp>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstddef>
+#include <cstdlib>
+#include <new>
+#include <streambuf>
+#include <string>
+
+namespace {
+
+struct injection {
+    std::size_t allocations = 0;  // in the current run
+    std::size_t echec_a = 0;      // 0: never fail
+    bool pour_toujours = false;
+    bool echec_survenu = false;
+    long long vivantes = 0;  // allocated and not yet freed, all runs
+};
+injection etat;
+
+void* allouer(std::size_t taille, std::size_t alignement)
+{
+    ++etat.allocations;
+    if (etat.echec_a != 0 &&
+        (etat.allocations == etat.echec_a || (etat.pour_toujours && etat.allocations > etat.echec_a))) {
+        etat.echec_survenu = true;
+        throw std::bad_alloc();
+    }
+    taille = taille == 0 ? 1 : taille;
+    void* bloc = alignement <= alignof(std::max_align_t)
+                     ? std::malloc(taille)
+                     : std::aligned_alloc(alignement, (taille + alignement - 1) / alignement * alignement);
+    if (bloc == nullptr) {
+        throw std::bad_alloc();
+    }
+    ++etat.vivantes;
+    return bloc;
+}
+
+void liberer(void* bloc) noexcept
+{
+    if (bloc != nullptr) {
+        --etat.vivantes;
+        std::free(bloc);
+    }
+}
+
+}  // namespace
+
+void* operator new(std::size_t taille)
+{
+    return allouer(taille, 0);
+}
+void* operator new[](std::size_t taille)
+{
+    return allouer(taille, 0);
+}
+void* operator new(std::size_t taille, std::align_val_t alignement)
+{
+    return allouer(taille, static_cast<std::size_t>(alignement));
+}
+void* operator new[](std::size_t taille, std::align_val_t alignement)
+{
+    return allouer(taille, static_cast<std::size_t>(alignement));
+}
+void operator delete(void* bloc) noexcept
+{
+    liberer(bloc);
+}
+void operator delete[](void* bloc) noexcept
+{
+    liberer(bloc);
+}
+void operator delete(void* bloc, std::size_t) noexcept
+{
+    liberer(bloc);
+}
+void operator delete[](void* bloc, std::size_t) noexcept
+{
+    liberer(bloc);
+}
+void operator delete(void* bloc, std::align_val_t) noexcept
+{
+    liberer(bloc);
+}
+void operator delete[](void* bloc, std::align_val_t) noexcept
+{
+    liberer(bloc);
+}
+void operator delete(void* bloc, std::size_t, std::align_val_t) noexcept
+{
+    liberer(bloc);
+}
+void operator delete[](void* bloc, std::size_t, std::align_val_t) noexcept
+{
+    liberer(bloc);
+}
+
+namespace {
+
+// An output stream over a fixed array: writing to it allocates nothing.
+class tampon_fixe : public std::streambuf {
+public:
+    tampon_fixe() { setp(octets_.data(), octets_.data() + octets_.size()); }
+    std::string texte() const { return {pbase(), pptr()}; }
+
+private:
+    std::array<char, 1024> octets_{};
+};
+
+struct issue_run {
+    std::string sortie;
+    std::string erreurs;
+    int statut;
+};
+
+// Runs the tool with allocation `echec_a` failing (0: none), and only that.
+issue_run executer(const char* chemin, std::size_t echec_a = 0, bool pour_toujours = false)
+{
+    const char* argv[] = {"info_rle", chemin, nullptr};
+    tampon_fixe sortie;
+    tampon_fixe erreurs;
+    std::ostream flux_sortie(&sortie);
+    std::ostream flux_erreurs(&erreurs);
+    etat.allocations = 0;
+    etat.echec_a = echec_a;
+    etat.pour_toujours = pour_toujours;
+    etat.echec_survenu = false;
+    const int statut = info_rle::executer(2, argv, flux_sortie, flux_erreurs);
+    etat.echec_a = 0;
+    return {sortie.texte(), erreurs.texte(), statut};
+}
+
+TEST(Memoire, ChaqueAllocationPeutManquer)
+{
+    const char* chemin = INFO_RLE_EXEMPLE;
+    const issue_run rapport = executer(chemin);
+    ASSERT_EQ(rapport.statut, 0);
+    const std::string progression = std::string("Tentative de lire le fichier ") + chemin + "...";
+    const std::string memoire = "\n\tErreur (memoire insuffisante)\n";
+
+    for (const bool pour_toujours : {false, true}) {
+        std::size_t echecs_signales = 0;
+        std::size_t n = 1;
+        for (;; ++n) {
+            SCOPED_TRACE(std::string(pour_toujours ? "for ever" : "once") + " from allocation " + std::to_string(n));
+            const long long vivantes_avant = etat.vivantes;
+            bool echec_survenu = false;
+            {
+                const issue_run obtenu = executer(chemin, n, pour_toujours);
+                echec_survenu = etat.echec_survenu;
+                if (obtenu.statut == 0) {
+                    EXPECT_EQ(obtenu.sortie, rapport.sortie);
+                    EXPECT_EQ(obtenu.erreurs, "");
+                    EXPECT_FALSE(echec_survenu && pour_toujours);
+                } else {
+                    ++echecs_signales;
+                    EXPECT_EQ(obtenu.statut, 1);
+                    EXPECT_EQ(obtenu.sortie, progression);
+                    EXPECT_EQ(obtenu.erreurs, memoire);
+                }
+            }
+            ASSERT_EQ(etat.vivantes, vivantes_avant) << "allocations not given back";
+            if (!echec_survenu) {
+                break;  // the run needed no more allocations than n - 1
+            }
+        }
+        std::printf("%s: %zu runs, %zu memory failures reported, last run complete\n",
+                    pour_toujours ? "fail for ever" : "fail once", n, echecs_signales);
+        EXPECT_GT(echecs_signales, 0U);
+    }
+}
+
+}  // namespace

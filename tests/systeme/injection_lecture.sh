@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Makes read() fail with EIO after N bytes of the input file, for N from 0
+# to past the file's end, failing once or for ever: every run must end with
+# the exact report (only when the fault comes after the end of the file) or
+# with the read-error message and status 1, within 10 seconds.
+#
+#   injection_lecture.sh <info_rle> <preload library> <file>...
+set -u
+programme=$1
+bibliotheque=$2
+shift 2
+travail=$(mktemp -d)
+trap 'rm -rf "$travail"' EXIT
+
+erreur_lecture=$'\n\tErreur lors de la lecture du fichier\n'
+echecs=0
+declare -A issues
+
+positions() {  # every N up to 64, then a sample, each block edge, the end
+  local taille=$1 bloc=262144
+  { seq 0 64
+    seq 65 $(( taille / 40 + 1 )) "$taille"
+    for ((b = bloc; b <= taille + 1; b += bloc)); do echo $((b - 1)) $b $((b + 1)); done
+    seq $(( taille > 16 ? taille - 16 : 0 )) $(( taille + 2 ))
+  } | tr ' ' '\n' | awk -v max=$((taille + 2)) '$1 <= max' | sort -nu
+}
+
+for fichier in "$@"; do
+  taille=$(stat -c %s "$fichier")
+  "$programme" "$fichier" >"$travail/rapport" 2>"$travail/rapport.err"
+  [ $? -eq 0 ] && [ ! -s "$travail/rapport.err" ] || { echo "FAIL: $fichier does not read cleanly"; exit 1; }
+  printf 'Tentative de lire le fichier %s...' "$fichier" >"$travail/progression"
+  printf '%s' "$erreur_lecture" >"$travail/erreur"
+  for n in $(positions "$taille"); do
+    for mode in une toujours; do
+      env LD_PRELOAD="$bibliotheque" ECHEC_FICHIER="$fichier" ECHEC_APRES="$n" ECHEC_MODE="$mode" \
+        timeout 10 "$programme" "$fichier" >"$travail/sortie" 2>"$travail/erreurs"
+      statut=$?
+      if [ "$n" -gt "$taille" ]; then attendu=succes; else attendu=erreur; fi
+      if [ $statut -eq 0 ] && cmp -s "$travail/sortie" "$travail/rapport" && [ ! -s "$travail/erreurs" ]; then
+        obtenu=succes
+      elif [ $statut -eq 1 ] && cmp -s "$travail/sortie" "$travail/progression" && cmp -s "$travail/erreurs" "$travail/erreur"; then
+        obtenu=erreur
+      else
+        obtenu="autre (status $statut)"
+      fi
+      issues[$obtenu]=$(( ${issues[$obtenu]:-0} + 1 ))
+      if [ "$obtenu" != "$attendu" ]; then
+        echo "FAIL: $fichier, fault after $n of $taille bytes ($mode): expected $attendu, got $obtenu"
+        echo "  stdout: $(head -c 300 "$travail/sortie" | cat -A)"
+        echo "  stderr: $(head -c 300 "$travail/erreurs" | cat -A)"
+        echecs=$((echecs + 1))
+      fi
+    done
+  done
+done
+
+for issue in "${!issues[@]}"; do echo "$issue: ${issues[$issue]} runs"; done
+exit $(( echecs > 0 ))

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Standard output on a full device: the report cannot be written, so the
+# run fails (status 1) and says so on standard error.
+#
+#   sortie_pleine.sh <info_rle> <file>
+set -u
+programme=$1
+fichier=$2
+attendu=$'\n\tErreur lors de l\'ecriture du resultat\n'
+echecs=0
+for arguments in "$fichier" ""; do
+  erreurs=$("$programme" ${arguments:+"$arguments"} 2>&1 >/dev/full; echo "x$?")
+  if [ "$erreurs" != "${attendu}x1" ]; then
+    echo "FAIL: info_rle ${arguments:-(no argument)} >/dev/full: $(printf '%s' "$erreurs" | cat -A)"
+    echecs=$((echecs + 1))
+  else
+    echo "ok: info_rle ${arguments:-(no argument)} >/dev/full"
+  fi
+done
+exit $(( echecs > 0 ))
