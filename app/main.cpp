@@ -5,6 +5,6 @@
 
 int main(int argc, char* argv[])
 {
-    const info_rle::console_utf8 console;
+    [[maybe_unused]] const info_rle::console_utf8 console;
     return info_rle::executer(argc, argv, std::cout, std::cerr);
 }

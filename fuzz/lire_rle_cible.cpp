@@ -9,8 +9,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <sstream>
 #include <string>
 
@@ -19,8 +19,8 @@ namespace {
 void comparer(const std::string& attendu, const std::string& obtenu, const char* lecture)
 {
     if (obtenu != attendu) {
-        std::fprintf(stderr, "%s differs from the reference:\n  expected %s\n  got      %s\n", lecture, attendu.c_str(),
-                     obtenu.c_str());
+        std::cerr << lecture << " differs from the reference:\n  expected " << attendu << "\n  got      " << obtenu
+                  << std::endl;
         std::abort();
     }
 }

@@ -109,7 +109,7 @@ namespace {
 class tampon_fixe : public std::streambuf {
 public:
     tampon_fixe() { setp(octets_.data(), octets_.data() + octets_.size()); }
-    std::string texte() const { return {pbase(), pptr()}; }
+    [[nodiscard]] std::string texte() const { return {pbase(), pptr()}; }
 
 private:
     std::array<char, 1024> octets_{};

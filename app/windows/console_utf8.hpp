@@ -9,16 +9,15 @@ namespace info_rle {
 // ends, also on Ctrl+C. Other systems take the bytes as they are.
 class console_utf8 {
 public:
+#ifdef _WIN32
     console_utf8();
     ~console_utf8();
+#else
+    console_utf8() = default;
+#endif
     console_utf8(const console_utf8&) = delete;
     console_utf8& operator=(const console_utf8&) = delete;
 };
-
-#ifndef _WIN32
-inline console_utf8::console_utf8() = default;
-inline console_utf8::~console_utf8() = default;
-#endif
 
 }  // namespace info_rle
 

@@ -154,8 +154,8 @@ std::istream& lire_binaire(std::istream& flux, std::uint32_t& valeur)
     std::array<char, octets_par_mot> octets{};
     if (flux.read(octets.data(), static_cast<std::streamsize>(octets.size()))) {
         std::uint32_t lu = 0;
-        for (auto octet = octets.rbegin(); octet != octets.rend(); ++octet) {
-            lu = (lu << 8U) | static_cast<unsigned char>(*octet);
+        for (std::size_t rang = 0; rang < octets.size(); ++rang) {
+            lu |= static_cast<std::uint32_t>(static_cast<unsigned char>(octets[rang])) << (8U * rang);
         }
         valeur = lu;
     }

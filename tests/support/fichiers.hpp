@@ -51,11 +51,11 @@ public:
         std::filesystem::remove_all(chemin_, ignoree);
     }
 
-    const std::filesystem::path& chemin() const { return chemin_; }
+    [[nodiscard]] const std::filesystem::path& chemin() const { return chemin_; }
 
     // Writes `octets` to a file of that name and returns its path as the
     // narrow string the tool takes.
-    std::string fichier(const std::string& nom, const std::string& octets) const
+    [[nodiscard]] std::string fichier(const std::string& nom, const std::string& octets) const
     {
         const std::filesystem::path chemin = chemin_ / nom;
         std::ofstream flux(chemin, std::ios_base::binary);

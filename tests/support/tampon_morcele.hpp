@@ -27,9 +27,6 @@ public:
     {
     }
 
-    // Bytes handed out so far.
-    std::size_t position() const { return position_; }
-
 protected:
     int_type underflow() override
     {
