@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <cstddef>
 #include <cstdlib>
 #include <new>
@@ -25,6 +28,8 @@ struct injection {
 };
 injection etat;
 
+// Every block comes from malloc, aligned by hand (MinGW has no
+// aligned_alloc), with malloc's own pointer stored just before it.
 void* allouer(std::size_t taille, std::size_t alignement)
 {
     ++etat.allocations;
@@ -33,13 +38,17 @@ void* allouer(std::size_t taille, std::size_t alignement)
         etat.echec_survenu = true;
         throw std::bad_alloc();
     }
-    taille = taille == 0 ? 1 : taille;
-    void* bloc = alignement <= alignof(std::max_align_t)
-                     ? std::malloc(taille)
-                     : std::aligned_alloc(alignement, (taille + alignement - 1) / alignement * alignement);
-    if (bloc == nullptr) {
+    alignement = std::max(alignement, alignof(std::max_align_t));
+    const std::size_t marge = alignement + sizeof(void*);
+    void* brut = taille <= SIZE_MAX - marge ? std::malloc(taille + marge) : nullptr;
+    if (brut == nullptr) {
         throw std::bad_alloc();
     }
+    // NOLINTBEGIN(cppcoreguidelines-pro-type-reinterpret-cast, performance-no-int-to-ptr)
+    const std::uintptr_t debut = reinterpret_cast<std::uintptr_t>(brut) + sizeof(void*);
+    void* bloc = reinterpret_cast<void*>((debut + alignement - 1) / alignement * alignement);
+    // NOLINTEND(cppcoreguidelines-pro-type-reinterpret-cast, performance-no-int-to-ptr)
+    std::memcpy(static_cast<char*>(bloc) - sizeof(void*), &brut, sizeof(void*));
     ++etat.vivantes;
     return bloc;
 }
@@ -48,7 +57,9 @@ void liberer(void* bloc) noexcept
 {
     if (bloc != nullptr) {
         --etat.vivantes;
-        std::free(bloc);
+        void* brut = nullptr;
+        std::memcpy(&brut, static_cast<char*>(bloc) - sizeof(void*), sizeof(void*));
+        std::free(brut);
     }
 }
 
