@@ -161,12 +161,18 @@ TEST(InfoRle, RapportSurLesValeurs)
         std::string erreurs;
         int statut;
     } cas[] = {
-        {{}, "... reussi!\nImage de largeur 3 et de hauteur 4\nLe fichier contient 0 paires { combien, quand }\n", "",
+        {{},
+         "... reussi!\nImage de largeur 3 et de hauteur 4\nLe fichier contient 0 paires { combien, quand }\n",
+         "",
          0},
-        {{1, 2, 3, 4}, "... reussi!\nImage de largeur 3 et de hauteur 4\nLe fichier contient 2 paires { combien, quand }\n",
-         "", 0},
-        {{1, 2, 3}, "... reussi!\nImage de largeur 3 et de hauteur 4\n",
-         "Le fichier semble corrompu (les donnes sont en nombre impair)\n", 1},
+        {{1, 2, 3, 4},
+         "... reussi!\nImage de largeur 3 et de hauteur 4\nLe fichier contient 2 paires { combien, quand }\n",
+         "",
+         0},
+        {{1, 2, 3},
+         "... reussi!\nImage de largeur 3 et de hauteur 4\n",
+         "Le fichier semble corrompu (les donnes sont en nombre impair)\n",
+         1},
     };
     for (const auto& un_cas : cas) {
         SCOPED_TRACE(un_cas.donnees.size());

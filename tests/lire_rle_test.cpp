@@ -134,8 +134,7 @@ TEST(LireRle, ErreurDeLectureAChaquePosition)
         SCOPED_TRACE("echec a l'octet " + std::to_string(echec));
         essai::tampon_morcele tampon(octets, {}, echec);
         std::istream flux(&tampon);
-        const std::string attendu =
-            echec < octets.size() ? "erreur_lecture" : image(3, 4, {5, 6, 7, 8});
+        const std::string attendu = echec < octets.size() ? "erreur_lecture" : image(3, 4, {5, 6, 7, 8});
         EXPECT_EQ(decrire(lire([&] { return rle::lire_rle(flux); })), attendu);
     }
 }
@@ -193,7 +192,9 @@ TEST(LireRle, CommeLaLectureMotAMot)
             morceau = alea() % 3 == 0 ? 1 + alea() % 9 : 1 + alea() % (taille + 1);
         }
         const std::size_t echec = alea() % 4 == 0 ? alea() % (taille + 2) : essai::tampon_morcele::jamais;
-        const std::streamsize annonces[] = {0, -1, static_cast<std::streamsize>(taille),
+        const std::streamsize annonces[] = {0,
+                                            -1,
+                                            static_cast<std::streamsize>(taille),
                                             static_cast<std::streamsize>(alea() % (taille + 1)),
                                             static_cast<std::streamsize>(taille + alea() % 100),
                                             std::numeric_limits<std::streamsize>::max()};

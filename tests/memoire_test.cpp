@@ -9,10 +9,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
-#include <cstring>
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 #include <streambuf>
 #include <string>

@@ -43,12 +43,12 @@ inline std::string decrire(const issue& resultat)
         return texte.str();
     }
     switch (std::get<erreur>(resultat)) {
-    case erreur::ouverture:
-        return "erreur_ouverture";
-    case erreur::format:
-        return "format_incorrect";
-    case erreur::lecture:
-        return "erreur_lecture";
+        case erreur::ouverture:
+            return "erreur_ouverture";
+        case erreur::format:
+            return "format_incorrect";
+        case erreur::lecture:
+            return "erreur_lecture";
     }
     return "?";
 }

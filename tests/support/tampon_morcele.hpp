@@ -39,7 +39,8 @@ protected:
         if (position_ >= echec_a_) {
             throw std::ios_base::failure("read error (simulated)");
         }
-        std::size_t taille = morceaux_.empty() ? octets_.size() : std::max<std::size_t>(1, morceaux_[suivant_++ % morceaux_.size()]);
+        std::size_t taille =
+            morceaux_.empty() ? octets_.size() : std::max<std::size_t>(1, morceaux_[suivant_++ % morceaux_.size()]);
         taille = std::min({taille, octets_.size() - position_, echec_a_ - position_});
         char* debut = octets_.data() + position_;
         setg(debut, debut, debut + taille);
