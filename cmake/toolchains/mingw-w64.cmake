@@ -8,14 +8,7 @@ set(CMAKE_C_COMPILER ${triplet}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${triplet}-g++-posix)
 set(CMAKE_RC_COMPILER ${triplet}-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/${triplet})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Executables that run on a bare Windows: no MinGW DLL beside them.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+include("${CMAKE_CURRENT_LIST_DIR}/croisee.cmake")
 
 find_program(INFO_RLE_WINE NAMES wine wine64 REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR "${INFO_RLE_WINE}")
