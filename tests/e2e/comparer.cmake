@@ -17,24 +17,18 @@ if(EXISTS "${CAS}-args.txt")
 endif()
 
 set(commande ${EMULATEUR} "${PROGRAMME}" ${arguments})
+set(tube "")
 if(ENTREE)
-  execute_process(
-    COMMAND cat "${ENTREE}"
-    COMMAND ${commande}
-    WORKING_DIRECTORY "${REPERTOIRE}"
-    OUTPUT_VARIABLE stdout
-    ERROR_VARIABLE stderr
-    RESULT_VARIABLE result
-    TIMEOUT 120)
-else()
-  execute_process(
-    COMMAND ${commande}
-    WORKING_DIRECTORY "${REPERTOIRE}"
-    OUTPUT_VARIABLE stdout
-    ERROR_VARIABLE stderr
-    RESULT_VARIABLE result
-    TIMEOUT 120)
+  set(tube COMMAND cat "${ENTREE}")
 endif()
+execute_process(
+  ${tube}
+  COMMAND ${commande}
+  WORKING_DIRECTORY "${REPERTOIRE}"
+  OUTPUT_VARIABLE stdout
+  ERROR_VARIABLE stderr
+  RESULT_VARIABLE result
+  TIMEOUT 120)
 
 # The program's name as it sees it: wine hands it a Windows path.
 set(programme_vu "${PROGRAMME}")
