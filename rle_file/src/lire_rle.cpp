@@ -1,17 +1,16 @@
 #include "rle_file/lire_rle.hpp"
 
-#include <algorithm>
+#include "fichier.hpp"
+
 #include <array>
 #include <bit>
 #include <cstddef>
-#include <filesystem>
-#include <fstream>
 #include <ios>
 #include <memory>
 #include <new>
+#include <optional>
 #include <stdexcept>
 #include <string>
-#include <system_error>
 
 namespace rle {
 namespace {
@@ -23,26 +22,245 @@ constexpr std::size_t octets_par_mot = sizeof(std::uint32_t);
 constexpr std::size_t mots_par_paire = 2;
 constexpr std::size_t octets_par_paire = octets_par_mot * mots_par_paire;
 constexpr std::size_t octets_entete = 2 * octets_par_mot;
+constexpr std::size_t mots_entete = octets_entete / octets_par_mot;
 
-// Bytes asked of the stream per read call. Each block is zeroed by the vector
-// just before the stream fills it; at this size it is still in cache then.
+// Bytes asked of the system per read when the size is known: few calls, and
+// each block still in cache when it is copied into the image's storage.
 constexpr std::size_t octets_par_bloc = std::size_t{1} << 18;
 
-// The file stream's own buffer: one block, plus the byte a file stream keeps
-// back, so that each system read fills it with exactly one block from an
-// offset that is a multiple of the block size. With the buffer's start on a
-// cache line, the system copies from its cache at full speed (a copy between
-// addresses that are not equally aligned, as the 8-byte header would make
-// it, runs markedly slower); the copy out of the buffer then stays in cache.
-struct alignas(64) tampon_fichier {
-    std::array<char, octets_par_bloc + 1> octets;
+// Data of unknown size (a pipe) is gathered in pieces this large, each
+// copied once into storage of the exact size at the end and released: at
+// most one piece more than the data is ever held.
+constexpr std::size_t octets_par_morceau = std::size_t{1} << 22;
+
+// Storage from this size up is worth the huge-page advice.
+constexpr std::size_t grande_memoire = std::size_t{1} << 23;
+
+static_assert(octets_par_bloc % octets_par_paire == 0 && octets_par_morceau % octets_par_paire == 0,
+              "blocks hold whole pairs, so that only the last one can end inside a pair");
+
+// The read block. On a cache line, and filled from file offsets that are
+// multiples of its size, so that the system copies from its cache between
+// equally aligned addresses, its fastest case.
+struct alignas(64) bloc {
+    std::array<std::uint32_t, octets_par_bloc / octets_par_mot> mots;
 };
 
-using traits = std::istream::traits_type;
+// Where the bytes come from: a file the reader opened, or a caller's stream.
+class source {
+public:
+    source() = default;
+    source(const source&) = delete;
+    source& operator=(const source&) = delete;
+    source(source&&) = delete;
+    source& operator=(source&&) = delete;
+    virtual ~source() = default;
 
-// Suspends the stream's exception mask while the file is read, so that end of
-// file and read errors show up as stream states (eof/fail versus bad) however
-// the caller configured the stream, and puts the caller's mask back after.
+    // Fills `taille` bytes unless the data end first; returns how many came.
+    // Once the end is seen, asks nothing more of the source (a terminal
+    // would wait for another end).
+    std::size_t remplir(std::uint32_t* mots, std::size_t taille)
+    {
+        // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): bytes into 32-bit storage
+        char* octets = reinterpret_cast<char*>(mots);
+        std::size_t remplis = 0;
+        while (remplis < taille && !finie_) {
+            const std::size_t lus = lire(octets + remplis, taille - remplis);
+            finie_ = lus == 0;
+            remplis += lus;
+        }
+        return remplis;
+    }
+
+protected:
+    // Up to `taille` bytes, 0 only at the end; raises erreur_lecture.
+    virtual std::size_t lire(char* octets, std::size_t taille) = 0;
+
+private:
+    bool finie_ = false;
+};
+
+// A caller's stream: its read errors are what it reports as bad().
+class source_flux final : public source {
+public:
+    explicit source_flux(std::istream& flux) : flux_(flux) {}
+
+private:
+    std::size_t lire(char* octets, std::size_t taille) override
+    {
+        flux_.read(octets, static_cast<std::streamsize>(taille));
+        if (flux_.bad()) {
+            throw erreur_lecture{};
+        }
+        return static_cast<std::size_t>(flux_.gcount());
+    }
+
+    std::istream& flux_;
+};
+
+// A file opened by path. A regular file that comes out shorter than it was
+// at open, and shorter than what was already read from it, was cut by
+// another program while it was read: what was read is no image it ever held.
+class source_fichier final : public source {
+public:
+    explicit source_fichier(const std::string& nom) : fichier_(nom), taille_ouverture_(fichier_.taille()) {}
+
+    [[nodiscard]] std::optional<std::uint64_t> taille_ouverture() const { return taille_ouverture_; }
+
+private:
+    std::size_t lire(char* octets, std::size_t taille) override
+    {
+        const std::size_t lus = fichier_.lire(octets, taille);
+        lus_ += lus;
+        if (lus == 0 && taille_ouverture_) {
+            const std::uint64_t maintenant = fichier_.taille().value_or(0);
+            if (maintenant < *taille_ouverture_ && maintenant < lus_) {
+                throw erreur_lecture{};
+            }
+        }
+        return lus;
+    }
+
+    systeme::fichier fichier_;
+    std::optional<std::uint64_t> taille_ouverture_;
+    std::uint64_t lus_ = 0;
+};
+
+// What the source says it holds before anything is read. A file's size is
+// its true size when it was opened: if it cannot be reserved, the image does
+// not fit in memory. A stream's announcement is only a hint.
+struct annonce {
+    std::uint64_t octets = 0;
+    bool sure = false;
+};
+
+// Reserves exactly `mots` values, all or nothing, and advises the system of
+// a large block.
+void reserver(std::vector<std::uint32_t>& donnees, std::uint64_t mots)
+{
+    if (mots > donnees.max_size()) {
+        throw std::length_error("more pairs than memory can address");
+    }
+    donnees.reserve(static_cast<std::size_t>(mots));
+    if (donnees.capacity() * octets_par_mot >= grande_memoire) {
+        systeme::conseiller_grande_memoire(donnees.data(), donnees.capacity() * octets_par_mot);
+    }
+}
+
+std::uint64_t mots_des_paires(std::uint64_t octets)
+{
+    return octets < octets_entete ? 0 : (octets - octets_entete) / octets_par_paire * mots_par_paire;
+}
+
+// The header from the first block, which holds `remplis` bytes.
+void lire_entete(image_rle& image, const std::uint32_t* mots, std::size_t remplis)
+{
+    if (remplis < octets_entete) {
+        throw format_incorrect{};
+    }
+    image.largeur = mots[0];
+    image.hauteur = mots[1];
+}
+
+// Appends the whole pairs of a block of `remplis` bytes, the header left out
+// of the first one.
+void ajouter_paires(std::vector<std::uint32_t>& donnees, const std::uint32_t* mots, std::size_t remplis, bool premier)
+{
+    const std::size_t debut = premier ? mots_entete : 0;
+    const std::size_t fin = remplis / octets_par_paire * mots_par_paire;
+    if (fin > debut) {
+        donnees.insert(donnees.end(), mots + debut, mots + fin);
+    }
+}
+
+// Known size: the storage is reserved once, then each block goes straight
+// into it as it comes. A file that grew meanwhile is read to its new end.
+void lire_par_blocs(source& source, image_rle& image)
+{
+    const auto tampon = std::make_unique<bloc>();
+    for (bool premier = true;; premier = false) {
+        const std::size_t remplis = source.remplir(tampon->mots.data(), octets_par_bloc);
+        if (premier) {
+            lire_entete(image, tampon->mots.data(), remplis);
+        }
+        ajouter_paires(image.donnees, tampon->mots.data(), remplis, premier);
+        if (remplis < octets_par_bloc) {
+            return;
+        }
+    }
+}
+
+// Unknown size: the data are gathered in pieces, then copied into storage
+// of exactly their whole pairs, each piece released as soon as it is copied.
+void lire_par_morceaux(source& source, image_rle& image)
+{
+    constexpr std::size_t mots_par_morceau = octets_par_morceau / octets_par_mot;
+    // Left uninitialised: only the pages the data fill are ever touched.
+    using morceau = std::unique_ptr<std::uint32_t[]>;  // NOLINT(modernize-avoid-c-arrays)
+    std::vector<morceau> morceaux;
+    std::size_t dernier = 0;  // bytes in the last piece
+    do {
+        morceaux.emplace_back(new std::uint32_t[mots_par_morceau]);
+        dernier = source.remplir(morceaux.back().get(), octets_par_morceau);
+    } while (dernier == octets_par_morceau);
+
+    lire_entete(image, morceaux.front().get(), morceaux.size() == 1 ? dernier : octets_par_morceau);
+    reserver(image.donnees,
+             mots_des_paires(static_cast<std::uint64_t>(morceaux.size() - 1) * octets_par_morceau + dernier));
+    for (std::size_t rang = 0; rang < morceaux.size(); ++rang) {
+        ajouter_paires(image.donnees, morceaux[rang].get(), rang + 1 < morceaux.size() ? octets_par_morceau : dernier,
+                       rang == 0);
+        morceaux[rang].reset();
+    }
+}
+
+// The words were copied as the file stores them, least significant byte
+// first: a big-endian host turns each one around.
+void vers_ordre_natif(image_rle& image)
+{
+    if constexpr (std::endian::native == std::endian::big) {
+        const auto tourner = [](std::uint32_t mot) {
+            return (mot >> 24U) | ((mot >> 8U) & 0x0000FF00U) | ((mot << 8U) & 0x00FF0000U) | (mot << 24U);
+        };
+        image.largeur = tourner(image.largeur);
+        image.hauteur = tourner(image.hauteur);
+        for (std::uint32_t& mot : image.donnees) {
+            mot = tourner(mot);
+        }
+    }
+}
+
+image_rle lire_source(source& source, annonce annonce)
+{
+    image_rle image;
+    bool reservee = false;
+    if (annonce.octets > 0) {
+        try {
+            reserver(image.donnees, mots_des_paires(annonce.octets));
+            reservee = true;
+        } catch (const std::bad_alloc&) {
+            if (annonce.sure) {
+                throw;
+            }
+        } catch (const std::length_error&) {
+            if (annonce.sure) {
+                throw;
+            }
+        }
+    }
+    if (reservee) {
+        lire_par_blocs(source, image);
+    } else {
+        lire_par_morceaux(source, image);
+    }
+    vers_ordre_natif(image);
+    return image;
+}
+
+// Suspends the stream's exception mask while it is read, so that end of
+// file and read errors show up as stream states (eof/fail versus bad)
+// however the caller configured the stream, and puts the caller's mask back
+// after.
 class exceptions_suspendues {
 public:
     explicit exceptions_suspendues(std::istream& flux) : flux_(flux), masque_(flux.exceptions())
@@ -51,6 +269,8 @@ public:
     }
     exceptions_suspendues(const exceptions_suspendues&) = delete;
     exceptions_suspendues& operator=(const exceptions_suspendues&) = delete;
+    exceptions_suspendues(exceptions_suspendues&&) = delete;
+    exceptions_suspendues& operator=(exceptions_suspendues&&) = delete;
     ~exceptions_suspendues()
     {
         try {
@@ -65,87 +285,6 @@ private:
     std::istream& flux_;
     std::ios_base::iostate masque_;
 };
-
-// The words were copied as the file stores them, least significant byte
-// first: a big-endian host turns each one around.
-void vers_ordre_natif(std::vector<std::uint32_t>& mots)
-{
-    if constexpr (std::endian::native == std::endian::big) {
-        for (std::uint32_t& mot : mots) {
-            mot = (mot >> 24U) | ((mot >> 8U) & 0x0000FF00U) | ((mot << 8U) & 0x00FF0000U) | (mot << 24U);
-        }
-    }
-}
-
-constexpr std::size_t mots_pour(std::size_t octets)
-{
-    return octets / octets_par_mot + (octets % octets_par_mot != 0 ? 1 : 0);
-}
-
-// How many bytes the stream says it still holds, asked before anything is
-// read: the remaining size for a regular file, what is already waiting for a
-// pipe, nothing for a directory or a device. A hint only: the file may grow
-// or shrink while it is read.
-std::size_t octets_annonces(std::istream& flux)
-{
-    const std::streamsize annonces = flux.rdbuf()->in_avail();
-    return annonces > 0 ? static_cast<std::size_t>(annonces) : 0;
-}
-
-std::uint32_t lire_mot_entete(std::istream& flux)
-{
-    std::uint32_t valeur = 0;
-    if (!lire_binaire(flux, valeur)) {
-        if (flux.bad()) {
-            throw erreur_lecture{};
-        }
-        throw format_incorrect{};
-    }
-    return valeur;
-}
-
-// Reads whole blocks of bytes straight into the storage of `donnees` until
-// the end of the stream, then keeps the whole pairs. The same outcome as
-// reading word after word with lire_binaire, without a call per byte and
-// with the storage sized once when the stream announces its size.
-void lire_donnees(std::istream& flux, std::vector<std::uint32_t>& donnees, std::size_t octets_prevus)
-{
-    try {
-        donnees.reserve(mots_pour(octets_prevus));
-    } catch (const std::bad_alloc&) {
-        // The announcement is only a hint: grow as the data comes instead.
-    } catch (const std::length_error&) {
-        // Same: no stream holds more than the storage can address.
-    }
-    std::size_t octets = 0;
-    for (;;) {
-        if (octets == donnees.capacity() * octets_par_mot) {
-            // Storage full: grow only if the stream has more to give, so that
-            // an exact announcement costs exactly the file's size.
-            const traits::int_type suivant = flux.peek();
-            if (flux.bad()) {
-                throw erreur_lecture{};
-            }
-            if (traits::eq_int_type(suivant, traits::eof())) {
-                break;
-            }
-            donnees.reserve(std::max(donnees.capacity() * 2, octets_par_bloc / octets_par_mot));
-        }
-        const std::size_t demande = std::min(donnees.capacity() * octets_par_mot - octets, octets_par_bloc);
-        donnees.resize(mots_pour(octets + demande));
-        // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): bytes into 32-bit storage
-        flux.read(reinterpret_cast<char*>(donnees.data()) + octets, static_cast<std::streamsize>(demande));
-        octets += static_cast<std::size_t>(flux.gcount());
-        if (flux.bad()) {
-            throw erreur_lecture{};
-        }
-        if (flux.fail()) {
-            break;  // end of the data
-        }
-    }
-    donnees.resize(octets / octets_par_paire * mots_par_paire);
-    vers_ordre_natif(donnees);
-}
 
 }  // namespace
 
@@ -165,29 +304,15 @@ std::istream& lire_binaire(std::istream& flux, std::uint32_t& valeur)
 image_rle lire_rle(std::istream& flux)
 {
     const exceptions_suspendues garde(flux);
-    const std::size_t annonces = octets_annonces(flux);
-    image_rle image;
-    image.largeur = lire_mot_entete(flux);
-    image.hauteur = lire_mot_entete(flux);
-    lire_donnees(flux, image.donnees, annonces > octets_entete ? annonces - octets_entete : 0);
-    return image;
+    const std::streamsize annonces = flux.rdbuf()->in_avail();
+    source_flux source(flux);
+    return lire_source(source, {annonces > 0 ? static_cast<std::uint64_t>(annonces) : 0, false});
 }
 
 image_rle lire_rle(const std::string& nom)
 {
-    const auto tampon = std::make_unique<tampon_fichier>();
-    std::ifstream flux;
-    flux.rdbuf()->pubsetbuf(tampon->octets.data(), static_cast<std::streamsize>(tampon->octets.size()));
-    flux.open(nom, std::ios_base::in | std::ios_base::binary);
-    if (!flux.is_open()) {
-        throw erreur_ouverture{};
-    }
-    // Some systems open a directory for reading, but it holds no bytes.
-    std::error_code ignoree;
-    if (std::filesystem::is_directory(nom, ignoree)) {
-        throw erreur_ouverture{};
-    }
-    return lire_rle(flux);
+    source_fichier source(nom);
+    return lire_source(source, {source.taille_ouverture().value_or(0), true});
 }
 
 }  // namespace rle

@@ -45,17 +45,20 @@ struct erreur_lecture {};
 std::istream& lire_binaire(std::istream& flux, std::uint32_t& valeur);
 
 // Reads the RLE file at path `nom` whole and returns its image; the caller
-// owns the result. The file is closed before the call ends, whether it
-// returns or raises. Raises erreur_ouverture, format_incorrect or
-// erreur_lecture as described above; std::bad_alloc or std::length_error
-// when memory runs out.
+// owns the result. The file is opened for reading only, without locking
+// other programs out, and closed before the call ends, whether it returns
+// or raises. Pipes and devices read like files. Raises erreur_ouverture,
+// format_incorrect or erreur_lecture as described above (a regular file cut
+// short by another program while it is read counts as a failed read);
+// std::bad_alloc or std::length_error when memory runs out, at once when a
+// regular file's size is more than memory can hold.
 image_rle lire_rle(const std::string& nom);
 
 // Same as above, from a stream already open in binary mode, read from its
-// current position to its end, never seeking. Raises format_incorrect,
-// erreur_lecture, std::bad_alloc or std::length_error. The stream's
-// exception mask is left as the caller set it; its state afterwards is
-// unspecified.
+// current position to its end, never seeking. A read error is whatever the
+// stream reports as bad(): erreur_lecture. Also raises format_incorrect,
+// std::bad_alloc or std::length_error. The stream's exception mask is left
+// as the caller set it; its state afterwards is unspecified.
 image_rle lire_rle(std::istream& flux);
 
 }  // namespace rle

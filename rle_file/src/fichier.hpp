@@ -1,0 +1,49 @@
+#ifndef RLE_FILE_FICHIER_HPP
+#define RLE_FILE_FICHIER_HPP
+
+// The reader's only contact with the system: a file opened by path, its
+// size, and its bytes in order. fichier_posix.cpp and fichier_windows.cpp
+// implement it; nothing above them knows which one was built.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace rle::systeme {
+
+class fichier {
+public:
+    // Opens `nom` for reading, every byte as it is, without locking other
+    // programs out: they may read, write, rename or delete it meanwhile.
+    // Raises erreur_ouverture when it cannot be opened or is a directory.
+    explicit fichier(const std::string& nom);
+    ~fichier();
+    fichier(const fichier&) = delete;
+    fichier& operator=(const fichier&) = delete;
+    fichier(fichier&&) = delete;
+    fichier& operator=(fichier&&) = delete;
+
+    // The size of a regular file at this moment, asked of the open file;
+    // nothing for pipes, devices and the like. Raises erreur_lecture when the
+    // system cannot tell.
+    [[nodiscard]] std::optional<std::uint64_t> taille() const;
+
+    // Reads up to `taille` bytes (at least one) into `octets` and returns how
+    // many came: 0 only at the end of the data. An interrupted read is tried
+    // again; a failed one raises erreur_lecture.
+    std::size_t lire(char* octets, std::size_t taille);
+
+private:
+    std::intptr_t poignee_;  // descriptor or handle
+    int genre_;              // what the system says the file is
+};
+
+// Tells the system that [debut, debut + taille) is a large block about to be
+// written from start to end, so that it may back it with huge pages. Does
+// nothing where the system has no such advice.
+void conseiller_grande_memoire(void* debut, std::size_t taille) noexcept;
+
+}  // namespace rle::systeme
+
+#endif

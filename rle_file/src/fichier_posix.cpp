@@ -1,0 +1,100 @@
+// The file layer on POSIX systems: open(), fstat() and read() on a descriptor.
+
+#include "fichier.hpp"
+
+#include <rle_file/lire_rle.hpp>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+
+namespace rle::systeme {
+namespace {
+
+int descripteur(std::intptr_t poignee)
+{
+    return static_cast<int>(poignee);
+}
+
+}  // namespace
+
+fichier::fichier(const std::string& nom)
+{
+    int ouvert = -1;
+    do {
+        // A FIFO blocks here until a writer comes: a signal may cut the wait.
+        ouvert = ::open(nom.c_str(), O_RDONLY | O_CLOEXEC);  // NOLINT(cppcoreguidelines-pro-type-vararg)
+    } while (ouvert < 0 && errno == EINTR);
+    if (ouvert < 0) {
+        throw erreur_ouverture{};
+    }
+    // What was opened, not what the path names now: it may have changed since.
+    struct stat etat {};
+    if (::fstat(ouvert, &etat) != 0 || S_ISDIR(etat.st_mode)) {
+        ::close(ouvert);
+        throw erreur_ouverture{};
+    }
+    poignee_ = ouvert;
+    genre_ = static_cast<int>(etat.st_mode & S_IFMT);
+}
+
+fichier::~fichier()
+{
+    ::close(descripteur(poignee_));
+}
+
+std::optional<std::uint64_t> fichier::taille() const
+{
+    if (genre_ != S_IFREG) {
+        return std::nullopt;
+    }
+    struct stat etat {};
+    if (::fstat(descripteur(poignee_), &etat) != 0) {
+        throw erreur_lecture{};
+    }
+    return static_cast<std::uint64_t>(etat.st_size);
+}
+
+// Not const: each read moves the file's position on.
+std::size_t fichier::lire(char* octets, std::size_t taille)  // NOLINT(readability-make-member-function-const)
+{
+    taille = std::min<std::size_t>(taille, SSIZE_MAX);
+    for (;;) {
+        const ssize_t lus = ::read(descripteur(poignee_), octets, taille);
+        if (lus >= 0) {
+            return static_cast<std::size_t>(lus);
+        }
+        if (errno != EINTR) {
+            throw erreur_lecture{};
+        }
+    }
+}
+
+void conseiller_grande_memoire(void* debut, std::size_t taille) noexcept
+{
+#ifdef MADV_HUGEPAGE
+    // The advice takes whole pages: the part of the block that covers them.
+    const long page = ::sysconf(_SC_PAGESIZE);
+    if (page <= 0) {
+        return;
+    }
+    const auto octets_page = static_cast<std::uintptr_t>(page);
+    // NOLINTBEGIN(cppcoreguidelines-pro-type-reinterpret-cast, performance-no-int-to-ptr)
+    const auto adresse = reinterpret_cast<std::uintptr_t>(debut);
+    const std::uintptr_t premiere = (adresse + octets_page - 1) / octets_page * octets_page;
+    const std::uintptr_t fin = (adresse + taille) / octets_page * octets_page;
+    if (fin > premiere) {
+        ::madvise(reinterpret_cast<void*>(premiere), fin - premiere, MADV_HUGEPAGE);
+    }
+    // NOLINTEND(cppcoreguidelines-pro-type-reinterpret-cast, performance-no-int-to-ptr)
+#else
+    static_cast<void>(debut);
+    static_cast<void>(taille);
+#endif
+}
+
+}  // namespace rle::systeme

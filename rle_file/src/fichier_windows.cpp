@@ -1,0 +1,98 @@
+// The file layer on Windows: CreateFileA(), GetFileSizeEx() and ReadFile()
+// on a handle. The narrow path is in the process code page, which the
+// tool's manifest makes UTF-8.
+#include "fichier.hpp"
+
+#include <rle_file/lire_rle.hpp>
+
+#include <algorithm>
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+namespace rle::systeme {
+namespace {
+
+HANDLE poignee(std::intptr_t valeur)
+{
+    return reinterpret_cast<HANDLE>(valeur);  // NOLINT(performance-no-int-to-ptr)
+}
+
+// Largest read asked of the system at once: ReadFile counts in 32 bits.
+constexpr std::size_t lecture_maximale = std::size_t{1} << 30;
+
+}  // namespace
+
+fichier::fichier(const std::string& nom)
+{
+    // No FILE_FLAG_BACKUP_SEMANTICS: a directory does not open as a file.
+    const HANDLE ouvert =
+        CreateFileA(nom.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (ouvert == INVALID_HANDLE_VALUE) {
+        throw erreur_ouverture{};
+    }
+    BY_HANDLE_FILE_INFORMATION informations{};
+    if (GetFileInformationByHandle(ouvert, &informations) != 0 &&
+        (informations.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        CloseHandle(ouvert);
+        throw erreur_ouverture{};
+    }
+    poignee_ = reinterpret_cast<std::intptr_t>(ouvert);
+    genre_ = static_cast<int>(GetFileType(ouvert));
+    LARGE_INTEGER taille{};
+    if (genre_ == FILE_TYPE_DISK && GetFileSizeEx(ouvert, &taille) == 0) {
+        genre_ = FILE_TYPE_UNKNOWN;  // a volume or a device: no size to go by
+    }
+}
+
+fichier::~fichier()
+{
+    CloseHandle(poignee(poignee_));
+}
+
+std::optional<std::uint64_t> fichier::taille() const
+{
+    if (genre_ != FILE_TYPE_DISK) {
+        return std::nullopt;
+    }
+    LARGE_INTEGER taille{};
+    if (GetFileSizeEx(poignee(poignee_), &taille) == 0) {
+        throw erreur_lecture{};
+    }
+    return static_cast<std::uint64_t>(taille.QuadPart);
+}
+
+std::size_t fichier::lire(char* octets, std::size_t taille)
+{
+    const auto demande = static_cast<DWORD>(std::min(taille, lecture_maximale));
+    for (;;) {
+        DWORD lus = 0;
+        if (ReadFile(poignee(poignee_), octets, demande, &lus, nullptr) != 0) {
+            // A pipe hands out a writer's empty write as 0 bytes: its end is
+            // the broken pipe below, not an empty read.
+            if (lus == 0 && genre_ == FILE_TYPE_PIPE) {
+                continue;
+            }
+            return lus;
+        }
+        const DWORD erreur = GetLastError();
+        if (erreur == ERROR_BROKEN_PIPE || erreur == ERROR_HANDLE_EOF) {
+            return 0;  // the writer closed its end, or the file ended
+        }
+        throw erreur_lecture{};
+    }
+}
+
+void conseiller_grande_memoire(void* /*debut*/, std::size_t /*taille*/) noexcept
+{
+    // Large pages on Windows need a privilege that a console tool does not
+    // have: nothing to advise.
+}
+
+}  // namespace rle::systeme
