@@ -16,10 +16,23 @@
 #include <variant>
 #include <vector>
 
-#ifndef _WIN32
-#include <sys/stat.h>
-
 #include <thread>
+
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#endif
+#ifdef __linux__
+#include <pthread.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
 #endif
 
 namespace {
@@ -30,6 +43,7 @@ using essai::issue;
 using essai::lire;
 using essai::mots;
 using essai::octets_numerotes;
+using essai::resumer;
 using valeurs = std::vector<std::uint32_t>;
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -89,6 +103,53 @@ TEST(LireRle, ChaqueTailleDeFichier)
         }
         EXPECT_EQ(decrire(lire_chemin(dossier.fichier("f" + std::to_string(taille) + ".rle", octets))), attendu);
         EXPECT_EQ(decrire(lire_octets(octets)), attendu);
+    }
+}
+
+// Word k of octets_distincts(): no two words of a file alike, so that a
+// block read twice, dropped or put in the wrong place shows.
+std::uint32_t mot_distinct(std::size_t rang)
+{
+    return static_cast<std::uint32_t>(rang) * 0x9E3779B1U + 1U;
+}
+
+std::string octets_distincts(std::size_t taille)
+{
+    std::string octets;
+    octets.reserve(taille + 3);
+    for (std::size_t rang = 0; octets.size() < taille; ++rang) {
+        const std::uint32_t mot = mot_distinct(rang);
+        octets += mots({mot});
+    }
+    octets.resize(taille);
+    return octets;
+}
+
+// Sizes on each side of the read block (256 KiB) and of the pieces that
+// gather data of unknown size (4 MiB): from a file, whose size is known;
+// from a stream that announces nothing, as a pipe; from a stream that
+// announces too little, so that the storage grows as it reads.
+TEST(LireRle, AuxBordsDesBlocs)
+{
+    const essai::dossier_temporaire dossier;
+    constexpr std::size_t kio = 1024;
+    constexpr std::size_t mio = 1024 * kio;
+    for (const std::size_t taille : {256 * kio - 1, 256 * kio, 256 * kio + 8, 512 * kio + 12, 4 * mio - 1, 4 * mio,
+                                     4 * mio + 1, 4 * mio + 15, 8 * mio + 3}) {
+        SCOPED_TRACE("taille " + std::to_string(taille));
+        const std::string octets = octets_distincts(taille);
+        rle::image_rle attendu{mot_distinct(0), mot_distinct(1), valeurs((taille - 8) / 8 * 2)};
+        for (std::size_t rang = 0; rang < attendu.donnees.size(); ++rang) {
+            attendu.donnees[rang] = mot_distinct(rang + 2);
+        }
+        const std::string chemin = dossier.fichier("bord.rle", octets);
+        essai::tampon_morcele sans_annonce(octets, {100000, 4 * mio + 3});
+        std::istream flux_sans_annonce(&sans_annonce);
+        essai::tampon_morcele petite_annonce(octets, {}, essai::tampon_morcele::jamais, 1000);
+        std::istream flux_petite_annonce(&petite_annonce);
+        EXPECT_EQ(resumer(lire_chemin(chemin)), resumer(attendu));
+        EXPECT_EQ(resumer(lire([&] { return rle::lire_rle(flux_sans_annonce); })), resumer(attendu));
+        EXPECT_EQ(resumer(lire([&] { return rle::lire_rle(flux_petite_annonce); })), resumer(attendu));
     }
 }
 
@@ -228,15 +289,106 @@ TEST(LireRle, FifoLueCommeUnFichier)
     });
     const issue resultat = lire_chemin(chemin);
     ecrivain.join();
-    EXPECT_EQ(decrire(resultat), decrire(lire_octets(octets)));
+    EXPECT_EQ(resumer(resultat), resumer(lire_octets(octets)));
     ASSERT_TRUE(std::holds_alternative<rle::image_rle>(resultat));
     EXPECT_EQ(std::get<rle::image_rle>(resultat).donnees.size(), (300000U - 8U) / 8U * 2U);
 }
+
+#ifdef __linux__
+volatile std::sig_atomic_t signaux_recus = 0;
+extern "C" void compter_signal(int /*numero*/)
+{
+    signaux_recus = signaux_recus + 1;
+}
+
+// Waits until thread `tache` sleeps in the kernel (state S in /proc), that
+// is, until the reader waits in its read for more of the FIFO.
+void attendre_endormi(long tache)
+{
+    const std::string chemin = "/proc/self/task/" + std::to_string(tache) + "/stat";
+    for (int essai = 0; essai < 500; ++essai) {
+        std::ifstream etat(chemin);
+        std::string ligne;
+        std::getline(etat, ligne);
+        const std::size_t fin_du_nom = ligne.rfind(')');
+        if (fin_du_nom != std::string::npos && fin_du_nom + 2 < ligne.size() && ligne[fin_du_nom + 2] == 'S') {
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+// Signals whose handler does not ask for restarted calls interrupt the
+// reader while it waits for a slow FIFO: each read is tried again, and the
+// data come whole, neither cut short nor taken for a failure.
+TEST(LireRle, LectureInterrompueParUnSignal)
+{
+    struct sigaction action {};
+    action.sa_handler = compter_signal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = 0;  // no SA_RESTART
+    struct sigaction avant {};
+    ASSERT_EQ(sigaction(SIGUSR1, &action, &avant), 0);
+    // A reader that gave up early must fail this test, not kill it.
+    const auto sigpipe_avant = std::signal(SIGPIPE, SIG_IGN);
+
+    const essai::dossier_temporaire dossier;
+    const std::string chemin = (dossier.chemin() / "lent.rle").string();
+    ASSERT_EQ(mkfifo(chemin.c_str(), 0600), 0);
+    const std::string octets = octets_numerotes(100005);
+    const pthread_t lecteur = pthread_self();
+    const long tache = syscall(SYS_gettid);
+    constexpr int signaux = 3;
+    signaux_recus = 0;
+    std::thread ecrivain([&] {
+        std::ofstream tube(chemin, std::ios_base::binary);
+        tube.write(octets.data(), 50000).flush();
+        for (int signal = 0; signal < signaux; ++signal) {
+            attendre_endormi(tache);
+            pthread_kill(lecteur, SIGUSR1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        tube.write(octets.data() + 50000, static_cast<std::streamsize>(octets.size() - 50000));
+    });
+    const issue resultat = lire_chemin(chemin);
+    ecrivain.join();
+    sigaction(SIGUSR1, &avant, nullptr);
+    std::signal(SIGPIPE, sigpipe_avant);
+    EXPECT_EQ(signaux_recus, signaux);
+    EXPECT_EQ(resumer(resultat), resumer(lire_octets(octets)));
+}
+#endif
 
 // The system itself fails this read (EIO at offset 0).
 TEST(LireRle, ErreurDeLectureDuSysteme)
 {
     EXPECT_EQ(decrire(lire_chemin("/proc/self/mem")), "erreur_lecture");
+}
+#endif
+
+#ifdef _WIN32
+// A named pipe reads like a file: the data end when the writer closes its
+// end (a broken pipe, not an error). The writer also writes nothing once,
+// which Windows may hand the reader as an empty read: that is no end.
+TEST(LireRle, TubeNommeLuCommeUnFichier)
+{
+    const std::string nom = "\\\\.\\pipe\\info_rle_essai_" + std::to_string(GetCurrentProcessId());
+    const HANDLE tube = CreateNamedPipeA(nom.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 1U << 16,
+                                         1U << 16, 0, nullptr);
+    ASSERT_NE(tube, INVALID_HANDLE_VALUE);
+    const std::string octets = octets_numerotes(300005);
+    std::thread ecrivain([&] {
+        ConnectNamedPipe(tube, nullptr);
+        DWORD ecrits = 0;
+        WriteFile(tube, octets.data(), 100000, &ecrits, nullptr);
+        WriteFile(tube, octets.data(), 0, &ecrits, nullptr);
+        WriteFile(tube, octets.data() + 100000, static_cast<DWORD>(octets.size() - 100000), &ecrits, nullptr);
+        FlushFileBuffers(tube);
+        CloseHandle(tube);
+    });
+    const issue resultat = lire_chemin(nom);
+    ecrivain.join();
+    EXPECT_EQ(resumer(resultat), resumer(lire_octets(octets)));
 }
 #endif
 

@@ -53,6 +53,24 @@ inline std::string decrire(const issue& resultat)
     return "?";
 }
 
+// The same in a few words for large images: size, count and a hash of the
+// values, so that a failure prints a line, not megabytes.
+inline std::string resumer(const issue& resultat)
+{
+    const auto* image = std::get_if<rle::image_rle>(&resultat);
+    if (image == nullptr) {
+        return decrire(resultat);
+    }
+    std::uint64_t empreinte = 14695981039346656037ULL;  // FNV-1a over the values
+    for (const std::uint32_t valeur : image->donnees) {
+        empreinte = (empreinte ^ valeur) * 1099511628211ULL;
+    }
+    std::ostringstream texte;
+    texte << "image " << image->largeur << " x " << image->hauteur << ", " << image->donnees.size() << " values, hash "
+          << std::hex << empreinte;
+    return texte.str();
+}
+
 }  // namespace essai
 
 #endif

@@ -1,10 +1,19 @@
-/* Preloaded into info_rle (LD_PRELOAD): read() on the file named by
-   ECHEC_FICHIER fails with EIO once ECHEC_APRES bytes of it have been read,
-   once (ECHEC_MODE=une) or on every later call (ECHEC_MODE=toujours).
-   Reads of anything else go through untouched. */
+/* Preloaded into info_rle (LD_PRELOAD) to make the system misbehave on the
+   file named by ECHEC_FICHIER. Once ECHEC_APRES bytes of it have been read:
+     ECHEC_MODE=une        read() fails with EIO once,
+     ECHEC_MODE=toujours   read() fails with EIO on every later call,
+     ECHEC_MODE=retailler  the file is cut or grown to ECHEC_TAILLE bytes, as
+                           another program would, and reading goes on.
+   ECHEC_MODE=permuter replaces the path with ECHEC_REMPLACANT (rename) just
+   after the file is opened, as another program could between the opening
+   and any later look at the path.
+   Everything else goes through untouched. */
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <errno.h>
+#include <fcntl.h>
+#include <stdarg.h>
+#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
@@ -12,28 +21,37 @@
 #include <unistd.h>
 
 typedef ssize_t (*fonction_read)(int, void*, size_t);
+typedef int (*fonction_open)(const char*, int, ...);
 
+static int initialise;
 static fonction_read vrai_read;
+static fonction_open vrai_open;
+static fonction_open vrai_open64;
+static const char* fichier;
+static const char* mode = "";
 static int actif;
 static dev_t peripherique;
 static ino_t inode;
 static unsigned long long limite;
-static int toujours;
 static unsigned long long livres;
-static int deja_echoue;
+static int deja_fait;
 
 static void initialiser(void)
 {
+    initialise = 1;
     vrai_read = (fonction_read)dlsym(RTLD_NEXT, "read");
-    const char* fichier = getenv("ECHEC_FICHIER");
+    vrai_open = (fonction_open)dlsym(RTLD_NEXT, "open");
+    vrai_open64 = (fonction_open)dlsym(RTLD_NEXT, "open64");
+    fichier = getenv("ECHEC_FICHIER");
     const char* apres = getenv("ECHEC_APRES");
-    const char* mode = getenv("ECHEC_MODE");
+    if (getenv("ECHEC_MODE") != NULL) {
+        mode = getenv("ECHEC_MODE");
+    }
     struct stat etat;
     if (fichier != NULL && apres != NULL && stat(fichier, &etat) == 0) {
         peripherique = etat.st_dev;
         inode = etat.st_ino;
         limite = strtoull(apres, NULL, 10);
-        toujours = mode != NULL && strcmp(mode, "toujours") == 0;
         actif = 1;
     }
 }
@@ -44,18 +62,35 @@ static int est_la_cible(int fd)
     return actif && fstat(fd, &etat) == 0 && etat.st_dev == peripherique && etat.st_ino == inode;
 }
 
+/* The fault, when the limit is reached: 1 if the read must fail. */
+static int faute(void)
+{
+    int premiere = !deja_fait;
+    deja_fait = 1;
+    if (strcmp(mode, "retailler") == 0) {
+        if (premiere && truncate(fichier, (off_t)strtoll(getenv("ECHEC_TAILLE"), NULL, 10)) != 0) {
+            perror("truncate");
+            abort();
+        }
+        return 0;
+    }
+    return premiere || strcmp(mode, "toujours") == 0;
+}
+
 ssize_t read(int fd, void* tampon, size_t taille)
 {
-    if (vrai_read == NULL) {
+    if (!initialise) {
         initialiser();
     }
-    if (!est_la_cible(fd) || (deja_echoue && !toujours)) {
+    if (!est_la_cible(fd) || (deja_fait && strcmp(mode, "toujours") != 0)) {
         return vrai_read(fd, tampon, taille);
     }
     if (livres >= limite) {
-        deja_echoue = 1;
-        errno = EIO;
-        return -1;
+        if (faute()) {
+            errno = EIO;
+            return -1;
+        }
+        return vrai_read(fd, tampon, taille);
     }
     if (taille > limite - livres) {
         taille = (size_t)(limite - livres);
@@ -65,4 +100,40 @@ ssize_t read(int fd, void* tampon, size_t taille)
         livres += (unsigned long long)lus;
     }
     return lus;
+}
+
+static int ouvrir(fonction_open vraie, const char* chemin, int drapeaux, va_list suite)
+{
+    mode_t droits = (drapeaux & (O_CREAT | O_TMPFILE)) != 0 ? va_arg(suite, mode_t) : 0;
+    int fd = vraie(chemin, drapeaux, droits);
+    if (fd >= 0 && strcmp(mode, "permuter") == 0 && fichier != NULL && strcmp(chemin, fichier) == 0 &&
+        rename(getenv("ECHEC_REMPLACANT"), fichier) != 0) {
+        perror("rename");
+        abort();
+    }
+    return fd;
+}
+
+int open(const char* chemin, int drapeaux, ...)
+{
+    if (!initialise) {
+        initialiser();
+    }
+    va_list suite;
+    va_start(suite, drapeaux);
+    int fd = ouvrir(vrai_open, chemin, drapeaux, suite);
+    va_end(suite);
+    return fd;
+}
+
+int open64(const char* chemin, int drapeaux, ...)
+{
+    if (!initialise) {
+        initialiser();
+    }
+    va_list suite;
+    va_start(suite, drapeaux);
+    int fd = ouvrir(vrai_open64, chemin, drapeaux, suite);
+    va_end(suite);
+    return fd;
 }
