@@ -1,69 +1,98 @@
 #!/usr/bin/env bash
-# Whole-process wall time and peak memory of info_rle against the floor (one
-# read() of the file into a preallocated buffer) and against the plain
-# word-at-a-time reading, on a file in the page cache, runs interleaved.
+# Whole-process wall time and peak memory of info_rle, built with libstdc++
+# and with libc++, against the floor: one read() of the file into a
+# preallocated buffer. Runs are interleaved, on a file in the page cache.
 #
-#   cmake --workflow --preset bench && bench/comparer.sh [MiB] [runs]
+#   cmake --workflow --preset bench && cmake --workflow --preset bench-libcxx
+#   bench/comparer.sh [MiB] [runs]        (default: 600 MiB, 15 runs)
+#
+# Reports the median and the maximum time of each program and its ratio to
+# the floor; the peak memory minus the file's size, at that size and at
+# 4 GiB + 1 MiB (a sparse file, on tmpfs where there is one); the peak
+# through a pipe as a multiple of the data. MOT_A_MOT=1 adds the plain
+# word-at-a-time reading (about ten times slower).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mib=${1:-600}
-runs=${2:-7}
-build=build/bench
-fichier=${TMPDIR:-/tmp}/info_rle_${mib}MiB.rle
+runs=${2:-15}
+dossier=${TMPDIR:-/tmp}
+fichier=$dossier/info_rle_${mib}MiB.rle
+declare -A commande=(
+  [plancher]=build/bench/bench/plancher
+  [info_rle]=build/bench/info_rle
+  [libcxx]=build/bench-libcxx/info_rle
+  [mot_a_mot]=build/bench/bench/mot_a_mot
+)
+programmes=(plancher info_rle libcxx)
+[ "${MOT_A_MOT:-0}" = 1 ] && programmes+=(mot_a_mot)
+for p in "${programmes[@]}"; do
+  [ -x "${commande[$p]}" ] || { echo "${commande[$p]} is missing: build the bench and bench-libcxx presets" >&2; exit 1; }
+done
 
+entete() { printf '\x80\x02\x00\x00\xe0\x01\x00\x00'; }  # 640 x 480
 if [ ! -f "$fichier" ] || [ "$(stat -c %s "$fichier")" -ne $((mib * 1048576 + 3)) ]; then
   echo "writing $fichier" >&2
-  # 640 x 480 header, random pairs, and a 3-byte tail that must be ignored.
-  { printf '\x80\x02\x00\x00\xe0\x01\x00\x00'; head -c $((mib * 1048576 - 8)) /dev/urandom; printf 'xyz'; } >"$fichier"
+  # A fixed pattern, and a 3-byte tail that must be ignored.
+  { entete; head -c $((mib * 1048576 - 8)) < <(yes 'combien quand'); printf 'xyz'; } >"$fichier"
 fi
 cat "$fichier" >/dev/null  # into the page cache
 
-declare -A temps memoire
-programmes=(plancher info_rle ${SANS_MOT_A_MOT:+}mot_a_mot)
-commande() {
-  case $1 in
-    plancher) echo "$build/bench/plancher" ;;
-    info_rle) echo "$build/info_rle" ;;
-    mot_a_mot) echo "$build/bench/mot_a_mot" ;;
-  esac
-}
-
 mesure=$(mktemp)
 trap 'rm -f "$mesure"' EXIT
-mesurer() {  # prints "seconds peak-KiB" for one run
+mesurer() {  # prints "seconds peak-KiB" for one run of "$@"
   local debut fin
   debut=$(date +%s%N)
   /usr/bin/time -o "$mesure" -f '%M' "$@" >/dev/null
   fin=$(date +%s%N)
   echo "$(awk -v d="$debut" -v f="$fin" 'BEGIN {printf "%.4f", (f - d) / 1e9}') $(cat "$mesure")"
 }
+mediane() { tr ' ' '\n' | sed '/^$/d' | sort -g | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
+maximum() { tr ' ' '\n' | sed '/^$/d' | sort -g | tail -n 1; }
 
+declare -A temps memoire
 for ((i = 0; i < runs; i++)); do
   for p in "${programmes[@]}"; do
-    read -r s k < <(mesurer "$(commande "$p")" "$fichier")
+    read -r s k < <(mesurer "${commande[$p]}" "$fichier")
     temps[$p]+="$s "
     memoire[$p]+="$k "
   done
 done
-# Peak memory of info_rle alone when its input comes through a pipe.
-cat "$fichier" | /usr/bin/time -o "$mesure" -f '%M' "$build/info_rle" /dev/stdin >/dev/null
-tube_kib=$(cat "$mesure")
 
-mediane() { tr ' ' '\n' | sed '/^$/d' | sort -g | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
-
-taille_kib=$(( $(stat -c %s "$fichier") / 1024 ))
-printf 'file: %s, %d KiB, %d interleaved runs each\n\n' "$fichier" "$taille_kib" "$runs"
-printf '%-10s %12s %16s\n' program "median s" "median peak KiB"
-for p in "${programmes[@]}"; do
-  printf '%-10s %12s %16s\n' "$p" "$(mediane <<<"${temps[$p]}")" "$(mediane <<<"${memoire[$p]}")"
-done
+taille_kib=$(($(stat -c %s "$fichier") / 1024))
 t_plancher=$(mediane <<<"${temps[plancher]}")
-t_info=$(mediane <<<"${temps[info_rle]}")
-t_mot=$(mediane <<<"${temps[mot_a_mot]}")
-m_info=$(mediane <<<"${memoire[info_rle]}")
+m_plancher=$(maximum <<<"${temps[plancher]}")
+printf 'file: %s, %d KiB, %d interleaved runs each\n\n' "$fichier" "$taille_kib" "$runs"
+printf '%-10s %9s %9s %12s %12s %16s\n' program "median s" "max s" "median/floor" "max/floor" "peak - file KiB"
+for p in "${programmes[@]}"; do
+  t=$(mediane <<<"${temps[$p]}")
+  m=$(maximum <<<"${temps[$p]}")
+  k=$(mediane <<<"${memoire[$p]}")
+  awk -v p="$p" -v t="$t" -v m="$m" -v tp="$t_plancher" -v mp="$m_plancher" -v k="$k" -v f="$taille_kib" \
+    'BEGIN {printf "%-10s %9.3f %9.3f %12.3f %12.3f %+16d\n", p, t, m, t / tp, m / mp, k - f}'
+done
+
 echo
-awk -v a="$t_info" -v b="$t_plancher" 'BEGIN {printf "info_rle / floor time:          %.3f\n", a / b}'
-awk -v a="$t_info" -v b="$t_mot" 'BEGIN {printf "info_rle / word-at-a-time time: %.3f\n", a / b}'
-awk -v a="$m_info" -v f="$taille_kib" 'BEGIN {printf "info_rle peak - file size:      %+d KiB\n", a - f}'
-awk -v a="$tube_kib" -v f="$taille_kib" 'BEGIN {printf "through a pipe: peak %d KiB = %.2f x the file size\n", a, a / f}'
+for p in info_rle libcxx; do
+  cat "$fichier" | /usr/bin/time -o "$mesure" -f '%M' "${commande[$p]}" /dev/stdin >/dev/null
+  awk -v p="$p" -v k="$(cat "$mesure")" -v f="$taille_kib" \
+    'BEGIN {printf "%-8s through a pipe: peak %d KiB = %.3f x the data\n", p, k, k / f}'
+done
+
+# Past 4 GiB: sparse, so that it costs no disk.
+grand_dossier=$dossier
+[ -d /dev/shm ] && [ -w /dev/shm ] && grand_dossier=/dev/shm
+grand=$(mktemp "$grand_dossier/info_rle_grand.XXXXXX")
+trap 'rm -f "$mesure" "$grand"' EXIT
+entete >"$grand"
+truncate -s $((4 * 1024 * 1024 * 1024 + 1024 * 1024)) "$grand"
+grand_kib=$(($(stat -c %s "$grand") / 1024))
+for p in info_rle libcxx; do
+  pics=""
+  for ((i = 0; i < 3; i++)); do
+    read -r _ k < <(mesurer "${commande[$p]}" "$grand")
+    pics+="$k "
+  done
+  awk -v p="$p" -v k="$(mediane <<<"$pics")" -v f="$grand_kib" \
+    'BEGIN {printf "%-8s 4 GiB + 1 MiB file: median peak %d KiB = file %+d KiB\n", p, k, k - f}'
+done

@@ -331,6 +331,7 @@ TEST(LireRle, LectureInterrompueParUnSignal)
     ASSERT_EQ(sigaction(SIGUSR1, &action, &avant), 0);
     // A reader that gave up early must fail this test, not kill it.
     const auto sigpipe_avant = std::signal(SIGPIPE, SIG_IGN);
+    ASSERT_NE(sigpipe_avant, SIG_ERR);
 
     const essai::dossier_temporaire dossier;
     const std::string chemin = (dossier.chemin() / "lent.rle").string();
@@ -353,7 +354,7 @@ TEST(LireRle, LectureInterrompueParUnSignal)
     const issue resultat = lire_chemin(chemin);
     ecrivain.join();
     sigaction(SIGUSR1, &avant, nullptr);
-    std::signal(SIGPIPE, sigpipe_avant);
+    EXPECT_NE(std::signal(SIGPIPE, sigpipe_avant), SIG_ERR);
     EXPECT_EQ(signaux_recus, signaux);
     EXPECT_EQ(resumer(resultat), resumer(lire_octets(octets)));
 }

@@ -25,8 +25,7 @@ public:
     fichier& operator=(fichier&&) = delete;
 
     // The size of a regular file at this moment, asked of the open file;
-    // nothing for pipes, devices and the like. Raises erreur_lecture when the
-    // system cannot tell.
+    // nothing for pipes, devices and the like, or when the system cannot tell.
     [[nodiscard]] std::optional<std::uint64_t> taille() const;
 
     // Reads up to `taille` bytes (at least one) into `octets` and returns how
@@ -38,11 +37,6 @@ private:
     std::intptr_t poignee_;  // descriptor or handle
     int genre_;              // what the system says the file is
 };
-
-// Tells the system that [debut, debut + taille) is a large block about to be
-// written from start to end, so that it may back it with huge pages. Does
-// nothing where the system has no such advice.
-void conseiller_grande_memoire(void* debut, std::size_t taille) noexcept;
 
 }  // namespace rle::systeme
 

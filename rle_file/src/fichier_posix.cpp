@@ -5,7 +5,6 @@
 #include <rle_file/lire_rle.hpp>
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
@@ -49,14 +48,11 @@ fichier::~fichier()
 
 std::optional<std::uint64_t> fichier::taille() const
 {
-    if (genre_ != S_IFREG) {
-        return std::nullopt;
-    }
     struct stat etat {};
-    if (::fstat(descripteur(poignee_), &etat) != 0) {
-        throw erreur_lecture{};
+    if (genre_ == S_IFREG && ::fstat(descripteur(poignee_), &etat) == 0) {
+        return static_cast<std::uint64_t>(etat.st_size);
     }
-    return static_cast<std::uint64_t>(etat.st_size);
+    return std::nullopt;
 }
 
 // Not const: each read moves the file's position on.
@@ -72,29 +68,6 @@ std::size_t fichier::lire(char* octets, std::size_t taille)  // NOLINT(readabili
             throw erreur_lecture{};
         }
     }
-}
-
-void conseiller_grande_memoire(void* debut, std::size_t taille) noexcept
-{
-#ifdef MADV_HUGEPAGE
-    // The advice takes whole pages: the part of the block that covers them.
-    const long page = ::sysconf(_SC_PAGESIZE);
-    if (page <= 0) {
-        return;
-    }
-    const auto octets_page = static_cast<std::uintptr_t>(page);
-    // NOLINTBEGIN(cppcoreguidelines-pro-type-reinterpret-cast, performance-no-int-to-ptr)
-    const auto adresse = reinterpret_cast<std::uintptr_t>(debut);
-    const std::uintptr_t premiere = (adresse + octets_page - 1) / octets_page * octets_page;
-    const std::uintptr_t fin = (adresse + taille) / octets_page * octets_page;
-    if (fin > premiere) {
-        ::madvise(reinterpret_cast<void*>(premiere), fin - premiere, MADV_HUGEPAGE);
-    }
-    // NOLINTEND(cppcoreguidelines-pro-type-reinterpret-cast, performance-no-int-to-ptr)
-#else
-    static_cast<void>(debut);
-    static_cast<void>(taille);
-#endif
 }
 
 }  // namespace rle::systeme

@@ -63,7 +63,7 @@ std::optional<std::uint64_t> fichier::taille() const
     }
     LARGE_INTEGER taille{};
     if (GetFileSizeEx(poignee(poignee_), &taille) == 0) {
-        throw erreur_lecture{};
+        return std::nullopt;
     }
     return static_cast<std::uint64_t>(taille.QuadPart);
 }
@@ -87,12 +87,6 @@ std::size_t fichier::lire(char* octets, std::size_t taille)
         }
         throw erreur_lecture{};
     }
-}
-
-void conseiller_grande_memoire(void* /*debut*/, std::size_t /*taille*/) noexcept
-{
-    // Large pages on Windows need a privilege that a console tool does not
-    // have: nothing to advise.
 }
 
 }  // namespace rle::systeme

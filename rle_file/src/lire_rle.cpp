@@ -2,14 +2,15 @@
 
 #include "fichier.hpp"
 
+#include <algorithm>
 #include <array>
 #include <bit>
+#include <exception>
 #include <cstddef>
 #include <ios>
 #include <memory>
 #include <new>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
 namespace rle {
@@ -32,9 +33,6 @@ constexpr std::size_t octets_par_bloc = std::size_t{1} << 18;
 // copied once into storage of the exact size at the end and released: at
 // most one piece more than the data is ever held.
 constexpr std::size_t octets_par_morceau = std::size_t{1} << 22;
-
-// Storage from this size up is worth the huge-page advice.
-constexpr std::size_t grande_memoire = std::size_t{1} << 23;
 
 static_assert(octets_par_bloc % octets_par_paire == 0 && octets_par_morceau % octets_par_paire == 0,
               "blocks hold whole pairs, so that only the last one can end inside a pair");
@@ -113,6 +111,7 @@ private:
         const std::size_t lus = fichier_.lire(octets, taille);
         lus_ += lus;
         if (lus == 0 && taille_ouverture_) {
+            // A size the system no longer tells counts as none left.
             const std::uint64_t maintenant = fichier_.taille().value_or(0);
             if (maintenant < *taille_ouverture_ && maintenant < lus_) {
                 throw erreur_lecture{};
@@ -134,16 +133,21 @@ struct annonce {
     bool sure = false;
 };
 
-// Reserves exactly `mots` values, all or nothing, and advises the system of
-// a large block.
-void reserver(std::vector<std::uint32_t>& donnees, std::uint64_t mots)
+// Reserves exactly `mots` values. When memory cannot hold them, raises
+// std::bad_alloc or std::length_error if the reservation is `requise`, and
+// returns false if it was only worth a try.
+bool reserver(std::vector<std::uint32_t>& donnees, std::uint64_t mots, bool requise)
 {
-    if (mots > donnees.max_size()) {
-        throw std::length_error("more pairs than memory can address");
-    }
-    donnees.reserve(static_cast<std::size_t>(mots));
-    if (donnees.capacity() * octets_par_mot >= grande_memoire) {
-        systeme::conseiller_grande_memoire(donnees.data(), donnees.capacity() * octets_par_mot);
+    try {
+        // More than the storage can address is refused as too large, also
+        // where a size_t cannot hold the count.
+        donnees.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(mots, donnees.max_size() + std::uint64_t{1})));
+        return true;
+    } catch (const std::exception&) {  // bad_alloc or length_error: all that reserve raises
+        if (requise) {
+            throw;
+        }
+        return false;
     }
 }
 
@@ -206,7 +210,7 @@ void lire_par_morceaux(source& source, image_rle& image)
 
     lire_entete(image, morceaux.front().get(), morceaux.size() == 1 ? dernier : octets_par_morceau);
     reserver(image.donnees,
-             mots_des_paires(static_cast<std::uint64_t>(morceaux.size() - 1) * octets_par_morceau + dernier));
+             mots_des_paires(static_cast<std::uint64_t>(morceaux.size() - 1) * octets_par_morceau + dernier), true);
     for (std::size_t rang = 0; rang < morceaux.size(); ++rang) {
         ajouter_paires(image.donnees, morceaux[rang].get(), rang + 1 < morceaux.size() ? octets_par_morceau : dernier,
                        rang == 0);
@@ -233,21 +237,8 @@ void vers_ordre_natif(image_rle& image)
 image_rle lire_source(source& source, annonce annonce)
 {
     image_rle image;
-    bool reservee = false;
-    if (annonce.octets > 0) {
-        try {
-            reserver(image.donnees, mots_des_paires(annonce.octets));
-            reservee = true;
-        } catch (const std::bad_alloc&) {
-            if (annonce.sure) {
-                throw;
-            }
-        } catch (const std::length_error&) {
-            if (annonce.sure) {
-                throw;
-            }
-        }
-    }
+    // A file larger than memory fails here, before anything is read.
+    const bool reservee = annonce.octets > 0 && reserver(image.donnees, mots_des_paires(annonce.octets), annonce.sure);
     if (reservee) {
         lire_par_blocs(source, image);
     } else {
