@@ -237,9 +237,11 @@ TEST(LireBinaire, ToutOuRien)
 // For random files, cut into random chunks, announcing random sizes (right,
 // too small, too large, none) and sometimes failing: the block reader gives
 // exactly what the word-at-a-time reference gives. Some files span several
-// blocks so that the storage has to grow while it is read.
+// blocks so that the storage has to grow while it is read; one in ten is
+// also read from a file on disk.
 TEST(LireRle, CommeLaLectureMotAMot)
 {
+    const essai::dossier_temporaire dossier;
     std::mt19937_64 alea(20261208);
     for (int tirage = 0; tirage < 600; ++tirage) {
         const std::size_t taille = tirage % 50 == 0 ? std::uniform_int_distribution<std::size_t>(0, 1U << 20)(alea)
@@ -272,6 +274,13 @@ TEST(LireRle, CommeLaLectureMotAMot)
         std::istream flux_mot(&tampon_mot);
         const std::string attendu = decrire(lire([&] { return reference::lire_mot_a_mot(flux_mot); }));
         ASSERT_EQ(decrire(lire([&] { return rle::lire_rle(flux_bloc); })), attendu);
+
+        // The same bytes from a file, through the system's own reads.
+        if (tirage % 10 == 0) {
+            std::istringstream flux_entier(octets, std::ios_base::in | std::ios_base::binary);
+            ASSERT_EQ(resumer(lire_chemin(dossier.fichier("tirage.rle", octets))),
+                      resumer(lire([&] { return reference::lire_mot_a_mot(flux_entier); })));
+        }
     }
 }
 
