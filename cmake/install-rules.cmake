@@ -1,21 +1,82 @@
-# Installs the tool (component "outil", the one the packages hold) and the
-# reader library with its headers and CMake package (component
-# "developpement"), so that other projects can do
-#   find_package(rle_file 1.0 CONFIG REQUIRED)
-#   target_link_libraries(app PRIVATE rle_file::rle_file)
+# What `cmake --install` puts where, in two components, each one Debian
+# package:
+#   outil          the tool, its manual page and its documents (info-rle);
+#   developpement  the reader library, its header, its CMake package and a
+#                  pkg-config file, so that other projects can do
+#                    find_package(rle_file 1.0 CONFIG REQUIRED)
+#                    target_link_libraries(app PRIVATE rle_file::rle_file)
+#                  (librle-file-dev).
+# On Windows the tool's part is one flat folder, as Windows users expect it.
 include(CMakePackageConfigHelpers)
 
-install(TARGETS info_rle RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}" COMPONENT outil)
-install(FILES "${PROJECT_SOURCE_DIR}/README.md" "${PROJECT_SOURCE_DIR}/LICENSE"
-        DESTINATION "${CMAKE_INSTALL_DOCDIR}" COMPONENT outil)
+set(INFO_RLE_PAQUET_OUTIL info-rle)
+set(INFO_RLE_PAQUET_DEVELOPPEMENT librle-file-dev)
+set(INFO_RLE_REVISION_DEBIAN 1)
+set(INFO_RLE_VERSION_DEBIAN "${PROJECT_VERSION}-${INFO_RLE_REVISION_DEBIAN}")
 
-set_target_properties(rle_file PROPERTIES EXPORT_NAME rle_file VERSION "${PROJECT_VERSION}")
+# The Debian documents every package carries in /usr/share/doc/<package>: a
+# machine-readable copyright file, with the licence from LICENSE, and the
+# changelog, compressed as Debian wants it (gzip -9, no name or time stamp);
+# and its lintian overrides, each with its reason.
+function(info_rle_documents_debian paquet composant)
+  set(dossier "${PROJECT_BINARY_DIR}/debian/${paquet}")
+  file(READ "${PROJECT_SOURCE_DIR}/LICENSE" licence)
+  string(REGEX REPLACE "^.*Copyright \\(c\\) [^\n]*\n+" "" licence "${licence}")
+  string(STRIP "${licence}" licence)
+  string(REPLACE "\n\n" "\n.\n" licence "${licence}")
+  string(REPLACE "\n" "\n " INFO_RLE_LICENCE " ${licence}")
+  configure_file("${PROJECT_SOURCE_DIR}/cmake/debian/copyright.in" "${dossier}/copyright" @ONLY)
+  configure_file("${PROJECT_SOURCE_DIR}/cmake/debian/changelog.in" "${dossier}/changelog.Debian" @ONLY)
+  info_rle_gzip("${dossier}/changelog.Debian" "${dossier}/changelog.Debian.gz")
+  install(FILES "${dossier}/copyright" "${dossier}/changelog.Debian.gz"
+          DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/doc/${paquet}" COMPONENT ${composant})
+  configure_file("${PROJECT_SOURCE_DIR}/cmake/debian/lintian-overrides.in" "${dossier}/lintian/${paquet}" @ONLY)
+  install(FILES "${dossier}/lintian/${paquet}" DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides"
+          COMPONENT ${composant})
+endfunction()
+
+function(info_rle_gzip entree sortie)
+  find_program(INFO_RLE_GZIP gzip REQUIRED)
+  add_custom_command(
+    OUTPUT "${sortie}"
+    COMMAND sh -c "'${INFO_RLE_GZIP}' -9n -c '${entree}' > '${sortie}'"
+    DEPENDS "${entree}"
+    VERBATIM)
+  file(RELATIVE_PATH nom "${PROJECT_BINARY_DIR}" "${sortie}")
+  string(MAKE_C_IDENTIFIER "gzip_${nom}" cible)
+  add_custom_target(${cible} ALL DEPENDS "${sortie}")
+endfunction()
+
+# The tool.
+if(TARGET info_rle)
+  if(WIN32)
+    # Text files with Windows line ends, named so that they open in Notepad.
+    foreach(document IN ITEMS README.md LICENSE)
+      get_filename_component(nom "${document}" NAME_WE)
+      configure_file("${PROJECT_SOURCE_DIR}/${document}" "${PROJECT_BINARY_DIR}/${nom}.txt" @ONLY NEWLINE_STYLE CRLF)
+      install(FILES "${PROJECT_BINARY_DIR}/${nom}.txt" DESTINATION . COMPONENT outil)
+    endforeach()
+    install(TARGETS info_rle RUNTIME DESTINATION . COMPONENT outil)
+  else()
+    install(TARGETS info_rle RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}" COMPONENT outil)
+    configure_file("${PROJECT_SOURCE_DIR}/app/info_rle.1" "${PROJECT_BINARY_DIR}/man/info_rle.1" @ONLY)
+    info_rle_gzip("${PROJECT_BINARY_DIR}/man/info_rle.1" "${PROJECT_BINARY_DIR}/man/info_rle.1.gz")
+    install(FILES "${PROJECT_BINARY_DIR}/man/info_rle.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1"
+            COMPONENT outil)
+    install(FILES "${PROJECT_SOURCE_DIR}/README.md"
+            DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/doc/${INFO_RLE_PAQUET_OUTIL}" COMPONENT outil)
+    info_rle_documents_debian(${INFO_RLE_PAQUET_OUTIL} outil)
+  endif()
+endif()
+
+# The reader. Built shared, its run-time part goes with the tool, which
+# needs it, and only the development link with the rest.
 install(
   TARGETS rle_file
   EXPORT rle_fileTargets
   ARCHIVE DESTINATION "${CMAKE_INSTALL_LIBDIR}" COMPONENT developpement
-  LIBRARY DESTINATION "${CMAKE_INSTALL_LIBDIR}" COMPONENT developpement
-  RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}" COMPONENT developpement
+  LIBRARY DESTINATION "${CMAKE_INSTALL_LIBDIR}" COMPONENT outil NAMELINK_COMPONENT developpement
+  RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}" COMPONENT outil
   INCLUDES DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}")
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/rle_file/include/" DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}"
         COMPONENT developpement)
@@ -28,3 +89,15 @@ write_basic_package_version_file("${PROJECT_BINARY_DIR}/rle_fileConfigVersion.cm
                                  COMPATIBILITY SameMajorVersion)
 install(FILES "${PROJECT_BINARY_DIR}/rle_fileConfig.cmake" "${PROJECT_BINARY_DIR}/rle_fileConfigVersion.cmake"
         DESTINATION "${rle_file_cmake_dir}" COMPONENT developpement)
+
+# pkg-config, for builds that are not CMake's; relative to its own place, so
+# that an unpacked archive works wherever it lands.
+file(RELATIVE_PATH INFO_RLE_PC_VERS_PREFIXE "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
+string(REGEX REPLACE "/$" "" INFO_RLE_PC_VERS_PREFIXE "${INFO_RLE_PC_VERS_PREFIXE}")
+configure_file("${PROJECT_SOURCE_DIR}/cmake/rle_file.pc.in" "${PROJECT_BINARY_DIR}/rle_file.pc" @ONLY)
+install(FILES "${PROJECT_BINARY_DIR}/rle_file.pc" DESTINATION "${CMAKE_INSTALL_LIBDIR}/pkgconfig"
+        COMPONENT developpement)
+
+if(NOT WIN32)
+  info_rle_documents_debian(${INFO_RLE_PAQUET_DEVELOPPEMENT} developpement)
+endif()

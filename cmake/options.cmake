@@ -18,11 +18,15 @@ function(info_rle_options target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion -Wshadow)
   # The standard library checks its own preconditions in debug builds.
   target_compile_definitions(${target} PRIVATE $<$<CONFIG:Debug>:_GLIBCXX_ASSERTIONS>)
-  # Release builds check buffer sizes in libc calls and guard the stack
-  # (glibc targets: MinGW would need libssp for both).
+  # Release builds check buffer sizes in libc calls, guard the stack, and
+  # resolve relocations at start, then make them read-only (full RELRO); on
+  # glibc targets: MinGW would need libssp, and has no RELRO.
   if(NOT MINGW)
     target_compile_options(
       ${target} PRIVATE "$<$<CONFIG:Release,RelWithDebInfo>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2;-fstack-protector-strong>")
+    if(NOT APPLE)
+      target_link_options(${target} PRIVATE "$<$<CONFIG:Release,RelWithDebInfo>:LINKER:-z,relro,-z,now>")
+    endif()
   endif()
 
   set(instrumentation "")

@@ -1,0 +1,100 @@
+# Builds a program of someone else's that uses the reader, one way a user
+# would, runs it on examples/image.rle and checks what it prints.
+#
+#   cmake -DMODE=<way> -DSOURCES=<project sources> -DTRAVAIL=<work folder>
+#         -DPREFIXE=<install of the project> -DGENERATEUR=... -DTYPE=<build type>
+#         -DCXX=<compiler> -DDRAPEAUX_CXX=... -DDRAPEAUX_EDITION=... [-DPKG_CONFIG=<path>]
+#         -P essayer.cmake
+#
+# The ways:
+#   find_package          examples/consumer against the installed package
+#   add_subdirectory      examples/consumer with the reader's sources in its
+#                         tree: only the reader is built, nothing installed
+#   partagee              a shared library of the consumer's that links the
+#                         installed static reader
+#   pkg-config            examples/consumer/main.cpp, flags from pkg-config
+#   bibliotheque_partagee the project itself with BUILD_SHARED_LIBS=ON,
+#                         installed: the tool finds the reader by itself
+cmake_minimum_required(VERSION 3.25)
+
+set(exemple "${SOURCES}/examples/image.rle")
+set(consommateur "${SOURCES}/examples/consumer")
+set(dossier "${TRAVAIL}/${MODE}")
+file(REMOVE_RECURSE "${dossier}")
+
+function(executer)  # runs a command; its stdout in `sortie`, or fails
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE statut OUTPUT_VARIABLE texte ERROR_VARIABLE erreurs)
+  if(NOT statut EQUAL 0)
+    list(JOIN ARGN " " commande)
+    message(FATAL_ERROR "${commande}: ${statut}\n${texte}${erreurs}")
+  endif()
+  set(sortie "${texte}" PARENT_SCOPE)
+endfunction()
+
+function(construire source binaire)  # configures and builds, with the project's compiler and flags
+  executer(
+    "${CMAKE_COMMAND}" -S "${source}" -B "${binaire}" -G "${GENERATEUR}" "-DCMAKE_BUILD_TYPE=${TYPE}"
+    "-DCMAKE_CXX_COMPILER=${CXX}" "-DCMAKE_CXX_FLAGS=${DRAPEAUX_CXX}" "-DCMAKE_EXE_LINKER_FLAGS=${DRAPEAUX_EDITION}"
+    "-DCMAKE_SHARED_LINKER_FLAGS=${DRAPEAUX_EDITION}" ${ARGN})
+  executer("${CMAKE_COMMAND}" --build "${binaire}")
+endfunction()
+
+function(attendre commande attendu)  # runs the program on the example, compares its stdout
+  executer(${commande} "${exemple}")
+  if(NOT sortie STREQUAL attendu)
+    message(FATAL_ERROR "${commande} printed [${sortie}], expected [${attendu}]")
+  endif()
+  message(STATUS "${commande}: ${sortie}")
+endfunction()
+
+set(pixels "307200\n")  # 640 x 480: the sum of the example's run lengths
+if(MODE STREQUAL "find_package")
+  construire("${consommateur}" "${dossier}" "-DCMAKE_PREFIX_PATH=${PREFIXE}")
+  attendre("${dossier}/somme_combien" "${pixels}")
+
+elseif(MODE STREQUAL "add_subdirectory")
+  construire("${consommateur}" "${dossier}" "-DRLE_FILE_SOURCES=${SOURCES}")
+  attendre("${dossier}/somme_combien" "${pixels}")
+  executer("${CMAKE_COMMAND}" --build "${dossier}" --target help)
+  if(sortie MATCHES "info_rle")
+    message(FATAL_ERROR "built from another project's tree, the project defines more than the reader:\n${sortie}")
+  endif()
+  executer("${CMAKE_COMMAND}" --install "${dossier}" --prefix "${dossier}/installe")
+  file(GLOB_RECURSE installes "${dossier}/installe/*")
+  if(installes)
+    message(FATAL_ERROR "the consumer's install put files of ours in its prefix: ${installes}")
+  endif()
+
+elseif(MODE STREQUAL "partagee")
+  construire("${CMAKE_CURRENT_LIST_DIR}/partagee" "${dossier}" "-DCMAKE_PREFIX_PATH=${PREFIXE}")
+  attendre("${dossier}/somme_partagee" "${pixels}")
+
+elseif(MODE STREQUAL "pkg-config")
+  if(NOT PKG_CONFIG)
+    message(FATAL_ERROR "pkg-config is needed for this test (Debian: apt-get install pkg-config)")
+  endif()
+  file(GLOB_RECURSE pc "${PREFIXE}/rle_file.pc")
+  get_filename_component(chemin_pc "${pc}" DIRECTORY)
+  set(ENV{PKG_CONFIG_PATH} "${chemin_pc}")
+  executer("${PKG_CONFIG}" --cflags --libs rle_file)
+  separate_arguments(drapeaux_pc UNIX_COMMAND "${sortie}")
+  separate_arguments(drapeaux UNIX_COMMAND "${DRAPEAUX_CXX} ${DRAPEAUX_EDITION}")
+  file(MAKE_DIRECTORY "${dossier}")
+  executer("${CXX}" -std=c++20 ${drapeaux} "${consommateur}/main.cpp" ${drapeaux_pc} -o "${dossier}/somme_combien")
+  attendre("${dossier}/somme_combien" "${pixels}")
+
+elseif(MODE STREQUAL "bibliotheque_partagee")
+  construire("${SOURCES}" "${dossier}/construction" -DBUILD_SHARED_LIBS=ON -DBUILD_TESTING=OFF)
+  executer("${CMAKE_COMMAND}" --install "${dossier}/construction" --prefix "${dossier}/installe")
+  file(GLOB soname "${dossier}/installe/lib*/librle_file.so.1")
+  if(NOT soname)
+    message(FATAL_ERROR "no librle_file.so.1 installed")
+  endif()
+  attendre(
+    "${dossier}/installe/bin/info_rle"
+    "Tentative de lire le fichier ${exemple}...... reussi!\nImage de largeur 640 et de hauteur 480\nLe fichier contient 2098 paires { combien, quand }\n"
+  )
+
+else()
+  message(FATAL_ERROR "unknown MODE ${MODE}")
+endif()
