@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <exception>
 #include <cstddef>
+#include <exception>
 #include <ios>
 #include <memory>
 #include <new>
