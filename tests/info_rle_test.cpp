@@ -119,6 +119,53 @@ TEST(InfoRle, NombresToujoursEnDecimal)
     EXPECT_EQ(sortie.str(), rapport(chemin, "1234567", "89", "1"));
 }
 
+// What the stream held each time it was flushed.
+class tampon_vidages : public std::stringbuf {
+public:
+    std::vector<std::string> vidages;
+
+protected:
+    int sync() override
+    {
+        vidages.push_back(str());
+        return 0;
+    }
+};
+
+// The progress line goes out before the file is read, and every complete
+// line the moment it is complete: each flush, and what was out by then.
+TEST(InfoRle, ChaqueLigneSortAussitot)
+{
+    const essai::dossier_temporaire dossier;
+    const std::string huit = dossier.fichier("huit.rle", mots({640, 480}));
+    const std::string absent = (dossier.chemin() / "absent.rle").string();
+    const struct {
+        std::vector<const char*> argv;
+        std::vector<std::string> vidages;
+        std::vector<std::string> vidages_erreurs;
+    } cas[] = {
+        {{"info_rle"}, {"Usage: info_rle [fichier.rle]\n"}, {}},
+        {{"info_rle", huit.c_str()},
+         {progression(huit), progression(huit) + "... reussi!\nImage de largeur 640 et de hauteur 480\n",
+          rapport(huit, "640", "480", "0")},
+         {}},
+        {{"info_rle", absent.c_str()}, {progression(absent)}, {erreur_ouverture}},
+    };
+    for (const auto& un_cas : cas) {
+        SCOPED_TRACE(un_cas.argv.back());
+        std::vector<const char*> argv = un_cas.argv;
+        const int argc = static_cast<int>(argv.size());
+        argv.push_back(nullptr);
+        tampon_vidages tampon_sortie;
+        tampon_vidages tampon_erreurs;
+        std::ostream sortie(&tampon_sortie);
+        std::ostream erreurs(&tampon_erreurs);
+        info_rle::executer(argc, argv.data(), sortie, erreurs);
+        EXPECT_EQ(tampon_sortie.vidages, un_cas.vidages);
+        EXPECT_EQ(tampon_erreurs.vidages, un_cas.vidages_erreurs);
+    }
+}
+
 // A stream that cannot take a byte, like standard output on a full disk.
 class puits_plein : public std::streambuf {
 protected:
