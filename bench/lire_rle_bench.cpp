@@ -1,6 +1,6 @@
 // Reading speed of the block reader, of the word-at-a-time reference and of
 // a raw read of the same file into a buffer, in bytes per second.
-#include "support/reference_rle.hpp"
+#include <essai/reference_rle.hpp>
 
 #include <rle_file/lire_rle.hpp>
 

@@ -1,6 +1,6 @@
 // The plain reading as a whole program: four get() calls per word and one
 // push_back per value, through the standard file stream.
-#include "support/reference_rle.hpp"
+#include <essai/reference_rle.hpp>
 
 #include <fstream>
 #include <iostream>

@@ -1,9 +1,9 @@
 // Fuzz target: for every input, the block reader gives exactly what the
 // word-at-a-time reference gives, read whole from memory and read in chunks
 // with a wrong size announced. Stops the process on the first difference.
-#include "support/reference_rle.hpp"
-#include "support/resultat.hpp"
-#include "support/tampon_morcele.hpp"
+#include <essai/reference_rle.hpp>
+#include <essai/resultat.hpp>
+#include <essai/tampon_morcele.hpp>
 
 #include <rle_file/lire_rle.hpp>
 
@@ -29,7 +29,6 @@ void comparer(const std::string& attendu, const std::string& obtenu, const char*
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
 {
-    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): the fuzzer hands out bytes
     const std::string octets(reinterpret_cast<const char*>(donnees), taille);
 
     std::istringstream flux_reference(octets);

@@ -1,4 +1,4 @@
-#include "support/fichiers.hpp"
+#include <essai/fichiers.hpp>
 
 #include <info_rle.hpp>
 

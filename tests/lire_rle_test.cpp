@@ -1,7 +1,7 @@
-#include "support/fichiers.hpp"
-#include "support/reference_rle.hpp"
-#include "support/resultat.hpp"
-#include "support/tampon_morcele.hpp"
+#include <essai/fichiers.hpp>
+#include <essai/reference_rle.hpp>
+#include <essai/resultat.hpp>
+#include <essai/tampon_morcele.hpp>
 
 #include <rle_file/lire_rle.hpp>
 

@@ -44,10 +44,10 @@ void* allouer(std::size_t taille, std::size_t alignement)
     if (brut == nullptr) {
         throw std::bad_alloc();
     }
-    // NOLINTBEGIN(cppcoreguidelines-pro-type-reinterpret-cast, performance-no-int-to-ptr)
+    // NOLINTBEGIN(performance-no-int-to-ptr)
     const std::uintptr_t debut = reinterpret_cast<std::uintptr_t>(brut) + sizeof(void*);
     void* bloc = reinterpret_cast<void*>((debut + alignement - 1) / alignement * alignement);
-    // NOLINTEND(cppcoreguidelines-pro-type-reinterpret-cast, performance-no-int-to-ptr)
+    // NOLINTEND(performance-no-int-to-ptr)
     std::memcpy(static_cast<char*>(bloc) - sizeof(void*), &brut, sizeof(void*));
     ++etat.vivantes;
     return bloc;
@@ -65,11 +65,9 @@ void liberer(void* bloc) noexcept
 
 }  // namespace
 
+// The four that the other forms call: the array and sized forms of the
+// standard library forward to these.
 void* operator new(std::size_t taille)
-{
-    return allouer(taille, 0);
-}
-void* operator new[](std::size_t taille)
 {
     return allouer(taille, 0);
 }
@@ -77,39 +75,11 @@ void* operator new(std::size_t taille, std::align_val_t alignement)
 {
     return allouer(taille, static_cast<std::size_t>(alignement));
 }
-void* operator new[](std::size_t taille, std::align_val_t alignement)
-{
-    return allouer(taille, static_cast<std::size_t>(alignement));
-}
 void operator delete(void* bloc) noexcept
 {
     liberer(bloc);
 }
-void operator delete[](void* bloc) noexcept
-{
-    liberer(bloc);
-}
-void operator delete(void* bloc, std::size_t) noexcept
-{
-    liberer(bloc);
-}
-void operator delete[](void* bloc, std::size_t) noexcept
-{
-    liberer(bloc);
-}
 void operator delete(void* bloc, std::align_val_t) noexcept
-{
-    liberer(bloc);
-}
-void operator delete[](void* bloc, std::align_val_t) noexcept
-{
-    liberer(bloc);
-}
-void operator delete(void* bloc, std::size_t, std::align_val_t) noexcept
-{
-    liberer(bloc);
-}
-void operator delete[](void* bloc, std::size_t, std::align_val_t) noexcept
 {
     liberer(bloc);
 }
