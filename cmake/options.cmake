@@ -15,7 +15,29 @@ function(info_rle_options target)
     return()
   endif()
 
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion -Wshadow)
+  set(avertissements
+      -Wall
+      -Wextra # the usual sets
+      -Wpedantic # only standard C++
+      -Wconversion # a conversion that may lose part of a value
+      -Wsign-conversion # or its sign
+      -Wshadow # a name that hides another
+      -Wold-style-cast # a C cast, which hides which conversion it does
+      -Wcast-qual # a cast that drops const
+      -Wnon-virtual-dtor # a class with virtual functions deleted through its base
+      -Woverloaded-virtual # a virtual function hidden instead of overridden
+      -Wnull-dereference # a path on which a null pointer is used
+      -Wimplicit-fallthrough # a switch case that runs on into the next
+      -Wformat=2 # printf formats, and formats that are not literals
+      -Wextra-semi # a stray semicolon
+  )
+  set(avertissements_gcc
+      -Wuseless-cast # a cast to the type the value already has
+      -Wduplicated-cond # the same condition twice in an if-else chain
+      -Wlogical-op # && or || where & or | was meant
+  )
+  target_compile_options(${target} PRIVATE "$<$<COMPILE_LANGUAGE:CXX>:${avertissements}>"
+                                           "$<$<COMPILE_LANG_AND_ID:CXX,GNU>:${avertissements_gcc}>")
   # The standard library checks its own preconditions in debug builds.
   target_compile_definitions(${target} PRIVATE $<$<CONFIG:Debug>:_GLIBCXX_ASSERTIONS>)
   # Release builds check buffer sizes in libc calls, guard the stack, and

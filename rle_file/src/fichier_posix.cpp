@@ -26,7 +26,7 @@ fichier::fichier(const std::string& nom)
     int ouvert = -1;
     do {
         // A FIFO blocks here until a writer comes: a signal may cut the wait.
-        ouvert = ::open(nom.c_str(), O_RDONLY | O_CLOEXEC);  // NOLINT(cppcoreguidelines-pro-type-vararg)
+        ouvert = ::open(nom.c_str(), O_RDONLY | O_CLOEXEC);
     } while (ouvert < 0 && errno == EINTR);
     if (ouvert < 0) {
         throw erreur_ouverture{};

@@ -59,7 +59,6 @@ public:
     // would wait for another end).
     std::size_t remplir(std::uint32_t* mots, std::size_t taille)
     {
-        // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): bytes into 32-bit storage
         char* octets = reinterpret_cast<char*>(mots);
         std::size_t remplis = 0;
         while (remplis < taille && !finie_) {
@@ -209,8 +208,9 @@ void lire_par_morceaux(source& source, image_rle& image)
     } while (dernier == octets_par_morceau);
 
     lire_entete(image, morceaux.front().get(), morceaux.size() == 1 ? dernier : octets_par_morceau);
-    reserver(image.donnees,
-             mots_des_paires(static_cast<std::uint64_t>(morceaux.size() - 1) * octets_par_morceau + dernier), true);
+    std::uint64_t octets = morceaux.size() - 1;  // in 64 bits: a 32-bit host's pipe may bring more than 4 GiB
+    octets = octets * octets_par_morceau + dernier;
+    reserver(image.donnees, mots_des_paires(octets), true);
     for (std::size_t rang = 0; rang < morceaux.size(); ++rang) {
         ajouter_paires(image.donnees, morceaux[rang].get(), rang + 1 < morceaux.size() ? octets_par_morceau : dernier,
                        rang == 0);
