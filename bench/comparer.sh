@@ -3,7 +3,8 @@
 # and with libc++, against the floor: one read() of the file into a
 # preallocated buffer. Runs are interleaved, on a file in the page cache.
 #
-#   cmake --workflow --preset bench && cmake --workflow --preset bench-libcxx
+#   cmake --preset bench && cmake --build --preset bench
+#   cmake --preset bench-libcxx && cmake --build --preset bench-libcxx
 #   bench/comparer.sh [MiB] [runs]        (default: 600 MiB, 15 runs)
 #
 # Reports the median and the maximum time of each program and its ratio to
