@@ -3,7 +3,11 @@
 // for N = 1, 2, ... until a run needs no more. Each run must end with the
 // exact report or with the memory message and status 1, and give back every
 // allocation it made.
+#include <essai/fichiers.hpp>
+#include <essai/resultat.hpp>
+#include <essai/tampon_morcele.hpp>
 #include <info_rle.hpp>
+#include <rle_file/lire_rle.hpp>
 
 #include <gtest/gtest.h>
 
@@ -13,7 +17,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <istream>
 #include <new>
+#include <optional>
 #include <streambuf>
 #include <string>
 
@@ -96,6 +102,53 @@ private:
     std::array<char, 1024> octets_{};
 };
 
+// While it lives, allocation `echec_a` of the run fails, and with
+// `pour_toujours` every one after it too.
+class allocations_manquantes {
+public:
+    allocations_manquantes(std::size_t echec_a, bool pour_toujours)
+    {
+        etat.allocations = 0;
+        etat.echec_a = echec_a;
+        etat.pour_toujours = pour_toujours;
+        etat.echec_survenu = false;
+    }
+    allocations_manquantes(const allocations_manquantes&) = delete;
+    allocations_manquantes& operator=(const allocations_manquantes&) = delete;
+    allocations_manquantes(allocations_manquantes&&) = delete;
+    allocations_manquantes& operator=(allocations_manquantes&&) = delete;
+    ~allocations_manquantes() { etat.echec_a = 0; }
+};
+
+// Runs `essai(n, pour_toujours)` with allocation n failing, once or for ever
+// after, for n = 1, 2, ... until a run needs no more than n - 1 allocations.
+// `essai` checks its own outcome and says whether it reported the failure.
+// Every run must give back every allocation it made, and some must report.
+template <typename Essai>
+void chaque_allocation_manquante(Essai essai)
+{
+    for (const bool pour_toujours : {false, true}) {
+        std::size_t echecs_signales = 0;
+        std::size_t n = 1;
+        for (;; ++n) {
+            SCOPED_TRACE(std::string(pour_toujours ? "for ever" : "once") + " from allocation " + std::to_string(n));
+            const long long vivantes_avant = etat.vivantes;
+            if (essai(n, pour_toujours)) {
+                ++echecs_signales;
+            } else {
+                EXPECT_FALSE(etat.echec_survenu && pour_toujours) << "a failure for ever, yet a complete result";
+            }
+            ASSERT_EQ(etat.vivantes, vivantes_avant) << "allocations not given back";
+            if (!etat.echec_survenu) {
+                break;  // the run needed no more allocations than n - 1
+            }
+        }
+        std::printf("%s: %zu runs, %zu memory failures reported, last run complete\n",
+                    pour_toujours ? "fail for ever" : "fail once", n, echecs_signales);
+        EXPECT_GT(echecs_signales, 0U);
+    }
+}
+
 struct issue_run {
     std::string sortie;
     std::string erreurs;
@@ -110,12 +163,11 @@ issue_run executer(const char* chemin, std::size_t echec_a = 0, bool pour_toujou
     tampon_fixe erreurs;
     std::ostream flux_sortie(&sortie);
     std::ostream flux_erreurs(&erreurs);
-    etat.allocations = 0;
-    etat.echec_a = echec_a;
-    etat.pour_toujours = pour_toujours;
-    etat.echec_survenu = false;
-    const int statut = info_rle::executer(2, argv, flux_sortie, flux_erreurs);
-    etat.echec_a = 0;
+    int statut = 0;
+    {
+        const allocations_manquantes manque(echec_a, pour_toujours);
+        statut = info_rle::executer(2, argv, flux_sortie, flux_erreurs);
+    }
     return {sortie.texte(), erreurs.texte(), statut};
 }
 
@@ -127,36 +179,47 @@ TEST(Memoire, ChaqueAllocationPeutManquer)
     const std::string progression = std::string("Tentative de lire le fichier ") + chemin + "...";
     const std::string memoire = "\n\tErreur (memoire insuffisante)\n";
 
-    for (const bool pour_toujours : {false, true}) {
-        std::size_t echecs_signales = 0;
-        std::size_t n = 1;
-        for (;; ++n) {
-            SCOPED_TRACE(std::string(pour_toujours ? "for ever" : "once") + " from allocation " + std::to_string(n));
-            const long long vivantes_avant = etat.vivantes;
-            bool echec_survenu = false;
-            {
-                const issue_run obtenu = executer(chemin, n, pour_toujours);
-                echec_survenu = etat.echec_survenu;
-                if (obtenu.statut == 0) {
-                    EXPECT_EQ(obtenu.sortie, rapport.sortie);
-                    EXPECT_EQ(obtenu.erreurs, "");
-                    EXPECT_FALSE(echec_survenu && pour_toujours);
-                } else {
-                    ++echecs_signales;
-                    EXPECT_EQ(obtenu.statut, 1);
-                    EXPECT_EQ(obtenu.sortie, progression);
-                    EXPECT_EQ(obtenu.erreurs, memoire);
-                }
-            }
-            ASSERT_EQ(etat.vivantes, vivantes_avant) << "allocations not given back";
-            if (!echec_survenu) {
-                break;  // the run needed no more allocations than n - 1
+    chaque_allocation_manquante([&](std::size_t n, bool pour_toujours) {
+        const issue_run obtenu = executer(chemin, n, pour_toujours);
+        if (obtenu.statut == 0) {
+            EXPECT_EQ(obtenu.sortie, rapport.sortie);
+            EXPECT_EQ(obtenu.erreurs, "");
+            return false;
+        }
+        EXPECT_EQ(obtenu.statut, 1);
+        EXPECT_EQ(obtenu.sortie, progression);
+        EXPECT_EQ(obtenu.erreurs, memoire);
+        return true;
+    });
+}
+
+// Data of unknown size, gathered in several pieces before they are copied
+// into their storage: a failure at any point gives everything back too.
+TEST(Memoire, DonneesEnMorceaux)
+{
+    const std::string octets = essai::octets_numerotes(std::size_t{9} << 20);  // three pieces
+    essai::tampon_morcele tampon_entier(octets);
+    std::istream flux_entier(&tampon_entier);
+    const std::string attendu = essai::resumer(rle::lire_rle(flux_entier));
+
+    chaque_allocation_manquante([&](std::size_t n, bool pour_toujours) {
+        essai::tampon_morcele tampon(octets);
+        std::istream flux(&tampon);
+        std::optional<rle::image_rle> image;
+        bool manque_signale = false;
+        {
+            const allocations_manquantes manque(n, pour_toujours);
+            try {
+                image = rle::lire_rle(flux);
+            } catch (const std::bad_alloc&) {
+                manque_signale = true;
             }
         }
-        std::printf("%s: %zu runs, %zu memory failures reported, last run complete\n",
-                    pour_toujours ? "fail for ever" : "fail once", n, echecs_signales);
-        EXPECT_GT(echecs_signales, 0U);
-    }
+        if (image) {
+            EXPECT_EQ(essai::resumer(*image), attendu);
+        }
+        return manque_signale;
+    });
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <new>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace rle {
 namespace {
@@ -203,7 +204,8 @@ void lire_par_morceaux(source& source, image_rle& image)
     std::vector<morceau> morceaux;
     std::size_t dernier = 0;  // bytes in the last piece
     do {
-        morceaux.emplace_back(new std::uint32_t[mots_par_morceau]);
+        morceau nouveau(new std::uint32_t[mots_par_morceau]);  // owned before the list may fail to grow
+        morceaux.push_back(std::move(nouveau));
         dernier = source.remplir(morceaux.back().get(), octets_par_morceau);
     } while (dernier == octets_par_morceau);
 
