@@ -377,6 +377,20 @@ TEST(LireRle, ErreurDeLectureDuSysteme)
 #endif
 
 #ifdef _WIN32
+// Another program holds the file open for writing and deleting, sharing it
+// in every way: the reader shares it too, so it opens and reads it.
+TEST(LireRle, FichierOuvertAilleurs)
+{
+    const essai::dossier_temporaire dossier;
+    const std::string chemin = dossier.fichier("partage.rle", mots({640, 480, 1, 2}));
+    const HANDLE ailleurs =
+        CreateFileA(chemin.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(ailleurs, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(decrire(lire_chemin(chemin)), image(640, 480, {1, 2}));
+    CloseHandle(ailleurs);
+}
+
 // A named pipe reads like a file: the data end when the writer closes its
 // end (a broken pipe, not an error). The writer also writes nothing once,
 // which Windows may hand the reader as an empty read: that is no end.
