@@ -71,9 +71,16 @@ void liberer(void* bloc) noexcept
 
 }  // namespace
 
-// The four that the other forms call: the array and sized forms of the
-// standard library forward to these.
+// Every form the program may call, all twelve. The standard library's
+// array and sized forms would forward to the first and the fifth, but a
+// sanitizer's runtime defines each form itself: one left out would hand our
+// blocks to its allocator (AddressSanitizer: "attempting free on address
+// which was not malloc()-ed").
 void* operator new(std::size_t taille)
+{
+    return allouer(taille, 0);
+}
+void* operator new[](std::size_t taille)
 {
     return allouer(taille, 0);
 }
@@ -81,11 +88,39 @@ void* operator new(std::size_t taille, std::align_val_t alignement)
 {
     return allouer(taille, static_cast<std::size_t>(alignement));
 }
+void* operator new[](std::size_t taille, std::align_val_t alignement)
+{
+    return allouer(taille, static_cast<std::size_t>(alignement));
+}
 void operator delete(void* bloc) noexcept
 {
     liberer(bloc);
 }
+void operator delete[](void* bloc) noexcept
+{
+    liberer(bloc);
+}
+void operator delete(void* bloc, std::size_t) noexcept
+{
+    liberer(bloc);
+}
+void operator delete[](void* bloc, std::size_t) noexcept
+{
+    liberer(bloc);
+}
 void operator delete(void* bloc, std::align_val_t) noexcept
+{
+    liberer(bloc);
+}
+void operator delete[](void* bloc, std::align_val_t) noexcept
+{
+    liberer(bloc);
+}
+void operator delete(void* bloc, std::size_t, std::align_val_t) noexcept
+{
+    liberer(bloc);
+}
+void operator delete[](void* bloc, std::size_t, std::align_val_t) noexcept
 {
     liberer(bloc);
 }
