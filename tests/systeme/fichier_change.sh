@@ -16,7 +16,7 @@ travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
 fichier="$travail/image.rle"
 taille=$(stat -c %s "$source")
-echecs=0
+source "$(dirname "$0")/verifier.sh"
 
 rapport() {  # expected stdout for the file once it holds $1 bytes
   printf 'Tentative de lire le fichier %s...... reussi!\nImage de largeur 640 et de hauteur 480\n' "$fichier"
@@ -26,31 +26,22 @@ progression=$(printf 'Tentative de lire le fichier %s...' "$fichier")
 lecture=$'\n\tErreur lors de la lecture du fichier\n'
 ouverture=$'\n\tErreur lors de l\'ouverture du fichier\n'
 
-verifier() {  # name, expected stdout, expected stderr, expected status, then the environment
+lancer() {  # name, expected stdout, expected stderr, expected status, then the environment
   local nom=$1 sortie=$2 erreurs=$3 statut=$4
   shift 4
   env LD_PRELOAD="$bibliotheque" ECHEC_FICHIER="$fichier" "$@" timeout 10 "$programme" "$fichier" \
     >"$travail/sortie" 2>"$travail/erreurs"
-  local obtenu=$?
-  if [ "$obtenu" -ne "$statut" ] || [ "$(cat "$travail/sortie"; echo x)" != "${sortie}x" ] ||
-    [ "$(cat "$travail/erreurs"; echo x)" != "${erreurs}x" ]; then
-    echo "FAIL: $nom: status $obtenu"
-    echo "  stdout: $(head -c 300 "$travail/sortie" | cat -A)"
-    echo "  stderr: $(head -c 300 "$travail/erreurs" | cat -A)"
-    echecs=$((echecs + 1))
-  else
-    echo "ok: $nom"
-  fi
+  verifier "$nom" "$sortie" "$erreurs" "$statut" $? "$travail/sortie" "$travail/erreurs"
 }
 
 for apres in 8 8192 $((taille - 8)) "$taille"; do
   for nouvelle in 100 $((apres + 4)) $((taille + 1000)); do
     cp "$source" "$fichier"
     if [ "$nouvelle" -lt "$apres" ]; then
-      verifier "cut to $nouvelle bytes after $apres" "$progression" "$lecture" 1 \
+      lancer "cut to $nouvelle bytes after $apres" "$progression" "$lecture" 1 \
         ECHEC_MODE=retailler ECHEC_APRES="$apres" ECHEC_TAILLE="$nouvelle"
     else
-      verifier "made $nouvelle bytes after $apres" "$(rapport "$nouvelle")"$'\n' "" 0 \
+      lancer "made $nouvelle bytes after $apres" "$(rapport "$nouvelle")"$'\n' "" 0 \
         ECHEC_MODE=retailler ECHEC_APRES="$apres" ECHEC_TAILLE="$nouvelle"
     fi
   done
@@ -60,7 +51,7 @@ rm -f "$fichier"
 mkdir "$travail/dossier"
 ln -s dossier "$fichier"
 cp "$source" "$travail/remplacant.rle"
-verifier "a directory, then a file at its path" "$progression" "$ouverture" 1 \
+lancer "a directory, then a file at its path" "$progression" "$ouverture" 1 \
   ECHEC_MODE=permuter ECHEC_APRES=0 ECHEC_REMPLACANT="$travail/remplacant.rle"
 
 exit $((echecs > 0))

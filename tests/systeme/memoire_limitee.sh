@@ -15,22 +15,11 @@ dossier=${TMPDIR:-/tmp}
 travail=$(mktemp -d "$dossier/info_rle.XXXXXX")
 trap 'rm -rf "$travail"' EXIT
 memoire=$'\n\tErreur (memoire insuffisante)\n'
-echecs=0
+source "$(dirname "$0")/verifier.sh"
 
 creuse() {  # path, size: a 640 x 480 header, then holes
   printf '\x80\x02\x00\x00\xe0\x01\x00\x00' >"$1"
   truncate -s "$2" "$1"
-}
-
-verifier() {  # name, expected stdout, expected stderr, expected status, status, stdout file, stderr file
-  if [ "$5" -ne "$4" ] || [ "$(cat "$6"; echo x)" != "$2x" ] || [ "$(cat "$7"; echo x)" != "$3x" ]; then
-    echo "FAIL: $1: status $5"
-    echo "  stdout: $(head -c 300 "$6" | cat -A)"
-    echo "  stderr: $(head -c 300 "$7" | cat -A)"
-    echecs=$((echecs + 1))
-  else
-    echo "ok: $1"
-  fi
 }
 
 fichier="$travail/grand.rle"
