@@ -18,13 +18,16 @@ set(INFO_RLE_VERSION_DEBIAN "${PROJECT_VERSION}-${INFO_RLE_REVISION_DEBIAN}")
 # machine-readable copyright file, with the licence from LICENSE, and the
 # changelog, compressed as Debian wants it (gzip -9, no name or time stamp);
 # and its lintian overrides, each with its reason.
+# The licence's text below its copyright line, as a copyright file wants it:
+# each line indented, an empty line as " .".
+file(READ "${PROJECT_SOURCE_DIR}/LICENSE" licence)
+string(REGEX REPLACE "^.*Copyright \\(c\\) [^\n]*\n+" "" licence "${licence}")
+string(STRIP "${licence}" licence)
+string(REPLACE "\n\n" "\n.\n" licence "${licence}")
+string(REPLACE "\n" "\n " INFO_RLE_LICENCE " ${licence}")
+
 function(info_rle_documents_debian paquet composant)
   set(dossier "${PROJECT_BINARY_DIR}/debian/${paquet}")
-  file(READ "${PROJECT_SOURCE_DIR}/LICENSE" licence)
-  string(REGEX REPLACE "^.*Copyright \\(c\\) [^\n]*\n+" "" licence "${licence}")
-  string(STRIP "${licence}" licence)
-  string(REPLACE "\n\n" "\n.\n" licence "${licence}")
-  string(REPLACE "\n" "\n " INFO_RLE_LICENCE " ${licence}")
   configure_file("${PROJECT_SOURCE_DIR}/cmake/debian/copyright.in" "${dossier}/copyright" @ONLY)
   configure_file("${PROJECT_SOURCE_DIR}/cmake/debian/changelog.in" "${dossier}/changelog.Debian" @ONLY)
   info_rle_gzip("${dossier}/changelog.Debian" "${dossier}/changelog.Debian.gz")
