@@ -1,11 +1,8 @@
 # Shared by the cross toolchains, which set `triplet` first: the target's
 # headers and libraries come from Debian's /usr/<triplet>, programs from the
-# host, and executables are static so that they need nothing beside them
-# (no MinGW DLL on Windows, no s390x library under qemu).
+# host.
 set(CMAKE_FIND_ROOT_PATH /usr/${triplet})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

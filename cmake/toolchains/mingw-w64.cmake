@@ -1,5 +1,7 @@
 # Cross-compiles for 64-bit Windows with Debian's mingw-w64 (posix threads),
-# and runs what it builds through wine.
+# and runs what it builds through wine. Executables and DLLs carry the MinGW
+# runtime (libstdc++, libgcc, winpthread) inside them, so that they need no
+# DLL that a bare Windows does not have.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -9,6 +11,9 @@ set(CMAKE_CXX_COMPILER ${triplet}-g++-posix)
 set(CMAKE_RC_COMPILER ${triplet}-windres)
 
 include("${CMAKE_CURRENT_LIST_DIR}/croisee.cmake")
+
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
 
 find_program(INFO_RLE_WINE NAMES wine wine64 REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR "${INFO_RLE_WINE}")

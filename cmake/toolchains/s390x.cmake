@@ -4,10 +4,8 @@ set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR s390x)
 
 set(triplet s390x-linux-gnu)
+set(qemu qemu-s390x)
 set(CMAKE_C_COMPILER ${triplet}-gcc)
 set(CMAKE_CXX_COMPILER ${triplet}-g++)
 
-include("${CMAKE_CURRENT_LIST_DIR}/croisee.cmake")
-
-find_program(INFO_RLE_QEMU NAMES qemu-s390x qemu-s390x-static REQUIRED)
-set(CMAKE_CROSSCOMPILING_EMULATOR "${INFO_RLE_QEMU}")
+include("${CMAKE_CURRENT_LIST_DIR}/linux-qemu.cmake")

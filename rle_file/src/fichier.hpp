@@ -34,7 +34,7 @@ public:
     std::size_t lire(char* octets, std::size_t taille);
 
 private:
-    std::intptr_t poignee_;  // descriptor or handle
+    std::int64_t poignee_;  // descriptor or handle: wide enough for either, on every host
     int genre_;              // what the system says the file is
 };
 

@@ -14,7 +14,7 @@
 namespace rle::systeme {
 namespace {
 
-int descripteur(std::intptr_t poignee)
+int descripteur(std::int64_t poignee)
 {
     return static_cast<int>(poignee);
 }

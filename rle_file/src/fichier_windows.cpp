@@ -18,7 +18,7 @@
 namespace rle::systeme {
 namespace {
 
-HANDLE poignee(std::intptr_t valeur)
+HANDLE poignee(std::int64_t valeur)
 {
     return reinterpret_cast<HANDLE>(valeur);  // NOLINT(performance-no-int-to-ptr)
 }
@@ -43,7 +43,7 @@ fichier::fichier(const std::string& nom)
         CloseHandle(ouvert);
         throw erreur_ouverture{};
     }
-    poignee_ = reinterpret_cast<std::intptr_t>(ouvert);
+    poignee_ = reinterpret_cast<std::int64_t>(ouvert);
     genre_ = static_cast<int>(GetFileType(ouvert));
     LARGE_INTEGER taille{};
     if (genre_ == FILE_TYPE_DISK && GetFileSizeEx(ouvert, &taille) == 0) {

@@ -17,6 +17,7 @@ trap 'rm -rf "$travail"' EXIT
 fichier="$travail/image.rle"
 taille=$(stat -c %s "$source")
 source "$(dirname "$0")/verifier.sh"
+commande_du_programme "$bibliotheque"
 
 rapport() {  # expected stdout for the file once it holds $1 bytes
   printf 'Tentative de lire le fichier %s...... reussi!\nImage de largeur 640 et de hauteur 480\n' "$fichier"
@@ -29,8 +30,7 @@ ouverture=$'\n\tErreur lors de l\'ouverture du fichier\n'
 lancer() {  # name, expected stdout, expected stderr, expected status, then the environment
   local nom=$1 sortie=$2 erreurs=$3 statut=$4
   shift 4
-  env LD_PRELOAD="$bibliotheque" ECHEC_FICHIER="$fichier" "$@" timeout 10 "$programme" "$fichier" \
-    >"$travail/sortie" 2>"$travail/erreurs"
+  env ECHEC_FICHIER="$fichier" "$@" timeout 10 "${commande[@]}" "$fichier" >"$travail/sortie" 2>"$travail/erreurs"
   verifier "$nom" "$sortie" "$erreurs" "$statut" $? "$travail/sortie" "$travail/erreurs"
 }
 

@@ -11,6 +11,10 @@ bibliotheque=$2
 shift 2
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
+source "$(dirname "$0")/verifier.sh"
+commande_du_programme ""
+simple=("${commande[@]}")
+commande_du_programme "$bibliotheque"
 
 erreur_lecture=$'\n\tErreur lors de la lecture du fichier\n'
 echecs=0
@@ -27,14 +31,14 @@ positions() {  # every N up to 64, then a sample, each block edge, the end
 
 for fichier in "$@"; do
   taille=$(stat -c %s "$fichier")
-  "$programme" "$fichier" >"$travail/rapport" 2>"$travail/rapport.err"
+  "${simple[@]}" "$fichier" >"$travail/rapport" 2>"$travail/rapport.err"
   [ $? -eq 0 ] && [ ! -s "$travail/rapport.err" ] || { echo "FAIL: $fichier does not read cleanly"; exit 1; }
   printf 'Tentative de lire le fichier %s...' "$fichier" >"$travail/progression"
   printf '%s' "$erreur_lecture" >"$travail/erreur"
   for n in $(positions "$taille"); do
     for mode in une toujours; do
-      env LD_PRELOAD="$bibliotheque" ECHEC_FICHIER="$fichier" ECHEC_APRES="$n" ECHEC_MODE="$mode" \
-        timeout 10 "$programme" "$fichier" >"$travail/sortie" 2>"$travail/erreurs"
+      env ECHEC_FICHIER="$fichier" ECHEC_APRES="$n" ECHEC_MODE="$mode" \
+        timeout 10 "${commande[@]}" "$fichier" >"$travail/sortie" 2>"$travail/erreurs"
       statut=$?
       if [ "$n" -gt "$taille" ]; then attendu=succes; else attendu=erreur; fi
       if [ $statut -eq 0 ] && cmp -s "$travail/sortie" "$travail/rapport" && [ ! -s "$travail/erreurs" ]; then

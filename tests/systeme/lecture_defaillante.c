@@ -26,11 +26,12 @@ typedef int (*fonction_open)(const char*, int, ...);
 static int initialise;
 static fonction_read vrai_read;
 static fonction_open vrai_open;
+static fonction_open vrai_open64;
 static const char* fichier;
 static const char* mode = "";
 static int actif;
 static dev_t peripherique;
-static ino_t inode;
+static ino64_t inode;
 static unsigned long long limite;
 static unsigned long long livres;
 static int deja_fait;
@@ -40,13 +41,14 @@ static void initialiser(void)
     initialise = 1;
     vrai_read = (fonction_read)dlsym(RTLD_NEXT, "read");
     vrai_open = (fonction_open)dlsym(RTLD_NEXT, "open");
+    vrai_open64 = (fonction_open)dlsym(RTLD_NEXT, "open64");
     fichier = getenv("ECHEC_FICHIER");
     const char* apres = getenv("ECHEC_APRES");
     if (getenv("ECHEC_MODE") != NULL) {
         mode = getenv("ECHEC_MODE");
     }
-    struct stat etat;
-    if (fichier != NULL && apres != NULL && stat(fichier, &etat) == 0) {
+    struct stat64 etat;
+    if (fichier != NULL && apres != NULL && stat64(fichier, &etat) == 0) {
         peripherique = etat.st_dev;
         inode = etat.st_ino;
         limite = strtoull(apres, NULL, 10);
@@ -56,8 +58,8 @@ static void initialiser(void)
 
 static int est_la_cible(int fd)
 {
-    struct stat etat;
-    return actif && fstat(fd, &etat) == 0 && etat.st_dev == peripherique && etat.st_ino == inode;
+    struct stat64 etat;
+    return actif && fstat64(fd, &etat) == 0 && etat.st_dev == peripherique && etat.st_ino == inode;
 }
 
 /* The fault, when the limit is reached: 1 if the read must fail. */
@@ -100,18 +102,14 @@ ssize_t read(int fd, void* tampon, size_t taille)
     return lus;
 }
 
-/* The tool may call open or open64 (with _FILE_OFFSET_BITS=64): on the
-   64-bit hosts these tests run on they are one function, and so are ours. */
-int open(const char* chemin, int drapeaux, ...)
+/* The tool calls open64 where it reads files of any size on a 32-bit host
+   (_FILE_OFFSET_BITS=64), open elsewhere: both are watched. */
+static int ouvrir(int large, const char* chemin, int drapeaux, mode_t droits)
 {
     if (!initialise) {
         initialiser();
     }
-    va_list suite;
-    va_start(suite, drapeaux);
-    mode_t droits = (drapeaux & (O_CREAT | O_TMPFILE)) != 0 ? va_arg(suite, mode_t) : 0;
-    va_end(suite);
-    int fd = vrai_open(chemin, drapeaux, droits);
+    int fd = (large ? vrai_open64 : vrai_open)(chemin, drapeaux, droits);
     if (fd >= 0 && strcmp(mode, "permuter") == 0 && fichier != NULL && strcmp(chemin, fichier) == 0 &&
         rename(getenv("ECHEC_REMPLACANT"), fichier) != 0) {
         perror("rename");
@@ -120,4 +118,26 @@ int open(const char* chemin, int drapeaux, ...)
     return fd;
 }
 
-int open64(const char* chemin, int drapeaux, ...) __attribute__((alias("open")));
+/* The mode argument is there only when a file may be created. */
+static int cree(int drapeaux)
+{
+    return (drapeaux & (O_CREAT | O_TMPFILE)) != 0;
+}
+
+int open(const char* chemin, int drapeaux, ...)
+{
+    va_list suite;
+    va_start(suite, drapeaux);
+    mode_t droits = cree(drapeaux) ? va_arg(suite, mode_t) : 0;
+    va_end(suite);
+    return ouvrir(0, chemin, drapeaux, droits);
+}
+
+int open64(const char* chemin, int drapeaux, ...)
+{
+    va_list suite;
+    va_start(suite, drapeaux);
+    mode_t droits = cree(drapeaux) ? va_arg(suite, mode_t) : 0;
+    va_end(suite);
+    return ouvrir(1, chemin, drapeaux, droits);
+}

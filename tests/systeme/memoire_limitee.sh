@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
-# Under a limit on the address space (ulimit -v):
+# Under a limit on the address space:
 # - a file larger than the limit, from a path and through a pipe: the memory
 #   message and status 1, never an abort;
-# - a file of more than 4 GiB under a limit of its size and a small margin:
-#   its exact report, since the reader needs no more than the file's size.
+# - a file of more than 4 GiB: on a 64-bit host, under a limit of its size
+#   and a small margin, its exact report, since the reader needs no more than
+#   the file's size; on a 32-bit host, whose address space it outgrows, the
+#   memory message at once. (A 64-bit host under emulation takes over a
+#   minute to turn a billion words around: that case is left to native runs.)
 # The files are sparse, on tmpfs where there is one: no disk, and holes
 # read fast.
 #
-#   memoire_limitee.sh <info_rle>
+#   memoire_limitee.sh <info_rle> <bytes in a pointer of its host>
 set -u
 programme=$1
+octets_par_pointeur=$2
 dossier=${TMPDIR:-/tmp}
 [ -d /dev/shm ] && [ -w /dev/shm ] && dossier=/dev/shm
 travail=$(mktemp -d "$dossier/info_rle.XXXXXX")
@@ -25,12 +29,11 @@ creuse() {  # path, size: a 640 x 480 header, then holes
 fichier="$travail/grand.rle"
 creuse "$fichier" 512M
 limite_kib=$((256 * 1024))
-(ulimit -v $limite_kib; exec timeout 60 "$programme" "$fichier") >"$travail/sortie" 2>"$travail/erreurs"
+sous_limite $limite_kib "$fichier" >"$travail/sortie" 2>"$travail/erreurs"
 verifier "512 MiB under $limite_kib KiB, path" "Tentative de lire le fichier $fichier..." "$memoire" 1 $? \
   "$travail/sortie" "$travail/erreurs"
 
-cat "$fichier" 2>/dev/null | (ulimit -v $limite_kib; exec timeout 60 "$programme" /dev/stdin) \
-  >"$travail/sortie" 2>"$travail/erreurs"
+cat "$fichier" 2>/dev/null | sous_limite $limite_kib /dev/stdin >"$travail/sortie" 2>"$travail/erreurs"
 verifier "512 MiB under $limite_kib KiB, pipe" "Tentative de lire le fichier /dev/stdin..." "$memoire" 1 \
   "${PIPESTATUS[1]}" "$travail/sortie" "$travail/erreurs"
 rm -f "$fichier"
@@ -39,10 +42,19 @@ rm -f "$fichier"
 fichier="$travail/plus_de_4_gio.rle"
 taille=$((4 * 1024 * 1024 * 1024 + 1024 * 1024))
 creuse "$fichier" $taille
-limite_kib=$((taille / 1024 + 32 * 1024))
-rapport=$(printf 'Tentative de lire le fichier %s...... reussi!\nImage de largeur 640 et de hauteur 480\n' "$fichier"
-  printf 'Le fichier contient %d paires { combien, quand }' $(((taille - 8) / 8)))
-(ulimit -v $limite_kib; exec timeout 120 "$programme" "$fichier") >"$travail/sortie" 2>"$travail/erreurs"
-verifier "4 GiB + 1 MiB under $limite_kib KiB" "$rapport"$'\n' "" 0 $? "$travail/sortie" "$travail/erreurs"
+progression="Tentative de lire le fichier $fichier..."
+if [ "$octets_par_pointeur" -ge 8 ] && [ -n "${INFO_RLE_EMULATEUR:-}" ]; then
+  echo "skipped: 4 GiB + 1 MiB, a minute and more under $INFO_RLE_EMULATEUR; native runs read it"
+elif [ "$octets_par_pointeur" -ge 8 ]; then
+  limite_kib=$((taille / 1024 + 32 * 1024))
+  rapport=$(printf '%s... reussi!\nImage de largeur 640 et de hauteur 480\n' "$progression"
+    printf 'Le fichier contient %d paires { combien, quand }' $(((taille - 8) / 8)))
+  sous_limite $limite_kib "$fichier" >"$travail/sortie" 2>"$travail/erreurs"
+  verifier "4 GiB + 1 MiB under $limite_kib KiB" "$rapport"$'\n' "" 0 $? "$travail/sortie" "$travail/erreurs"
+else
+  commande_du_programme ""
+  timeout 10 "${commande[@]}" "$fichier" >"$travail/sortie" 2>"$travail/erreurs"
+  verifier "4 GiB + 1 MiB on a 32-bit host" "$progression" "$memoire" 1 $? "$travail/sortie" "$travail/erreurs"
+fi
 
 exit $((echecs > 0))

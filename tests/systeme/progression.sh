@@ -11,10 +11,12 @@ programme=$1
 source=$2
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
+source "$(dirname "$0")/verifier.sh"
+commande_du_programme ""
 tube="$travail/tube.rle"
 mkfifo "$tube"
 
-exec 3< <(exec timeout 30 "$programme" "$tube" 2>"$travail/erreurs")
+exec 3< <(exec timeout 30 "${commande[@]}" "$tube" 2>"$travail/erreurs")
 attendu="Tentative de lire le fichier $tube..."
 IFS= read -r -t 10 -N ${#attendu} ligne <&3
 vu=$?

@@ -7,9 +7,10 @@ set -u
 programme=$1
 fichier=$2
 attendu=$'\n\tErreur lors de l\'ecriture du resultat\n'
-echecs=0
+source "$(dirname "$0")/verifier.sh"
+commande_du_programme ""
 for arguments in "$fichier" ""; do
-  erreurs=$("$programme" ${arguments:+"$arguments"} 2>&1 >/dev/full; echo "x$?")
+  erreurs=$("${commande[@]}" ${arguments:+"$arguments"} 2>&1 >/dev/full; echo "x$?")
   if [ "$erreurs" != "${attendu}x1" ]; then
     echo "FAIL: info_rle ${arguments:-(no argument)} >/dev/full: $(printf '%s' "$erreurs" | cat -A)"
     echecs=$((echecs + 1))

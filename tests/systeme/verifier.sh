@@ -1,6 +1,42 @@
-# Sourced by the system tests: compares one run's exit status, standard
-# output and standard error with the expected ones, byte for byte, prints ok
-# or FAIL with what came, and counts the failures in `echecs`.
+# Sourced by the system tests, once `programme` is set: how to run the
+# program under test, and how to check a run.
+#
+# The program runs through its emulator when it has one (INFO_RLE_EMULATEUR,
+# such as qemu-i386). A library preloaded for a test reaches the program
+# alone: never timeout, env or the emulator, which need not even have the
+# program's word size.
+
+# Sets `commande` to the words that run the program, with library $1
+# preloaded into it when given.
+commande_du_programme() {
+  commande=()
+  if [ -n "${INFO_RLE_EMULATEUR:-}" ]; then
+    [ -z "${1:-}" ] || commande=(env "QEMU_SET_ENV=LD_PRELOAD=$1")
+    # shellcheck disable=SC2206 # the emulator's command, split into words
+    commande+=($INFO_RLE_EMULATEUR "$programme")
+  else
+    [ -z "${1:-}" ] || commande=(env "LD_PRELOAD=$1")
+    commande+=("$programme")
+  fi
+}
+
+# Runs the program on the remaining arguments with its address space limited
+# to $1 KiB: ulimit -v natively; under qemu, the address space qemu reserves
+# for it (a ulimit would limit qemu itself, which reserves that space first).
+sous_limite() {
+  local kib=$1
+  shift
+  if [ -n "${INFO_RLE_EMULATEUR:-}" ]; then
+    # shellcheck disable=SC2086
+    QEMU_RESERVED_VA=${kib}K timeout 120 $INFO_RLE_EMULATEUR "$programme" "$@"
+  else
+    (ulimit -v "$kib"; exec timeout 120 "$programme" "$@")
+  fi
+}
+
+# Compares one run's exit status, standard output and standard error with
+# the expected ones, byte for byte, prints ok or FAIL with what came, and
+# counts the failures in `echecs`.
 #
 #   verifier <name> <expected stdout> <expected stderr> <expected status> \
 #            <status> <stdout file> <stderr file>

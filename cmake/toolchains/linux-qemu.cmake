@@ -1,0 +1,17 @@
+# Shared by the toolchains for other Linux hosts, which set `triplet` and
+# `qemu` first. What they build runs here through qemu-user. Executables are
+# linked dynamically, as on the real host, with Debian's cross folder for
+# loader and libraries, so that a test can preload a library into the
+# program it runs (LD_PRELOAD, handed to the program alone by qemu).
+include("${CMAKE_CURRENT_LIST_DIR}/croisee.cmake")
+
+file(GLOB chargeur "/usr/${triplet}/lib/ld-linux*.so.*" "/usr/${triplet}/lib/ld64.so.*")
+if(NOT chargeur)
+  message(FATAL_ERROR "no dynamic loader in /usr/${triplet}/lib: install Debian's g++-${triplet}")
+endif()
+list(GET chargeur 0 chargeur)
+# An RPATH, not a RUNPATH: it serves the libraries that libstdc++ needs too.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-Wl,--dynamic-linker=${chargeur} -Wl,-rpath,/usr/${triplet}/lib -Wl,--disable-new-dtags")
+
+find_program(INFO_RLE_QEMU NAMES ${qemu} ${qemu}-static REQUIRED)
+set(CMAKE_CROSSCOMPILING_EMULATOR "${INFO_RLE_QEMU}")
