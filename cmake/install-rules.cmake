@@ -6,8 +6,15 @@
 #                    find_package(rle_file 1.0 CONFIG REQUIRED)
 #                    target_link_libraries(app PRIVATE rle_file::rle_file)
 #                  (librle-file-dev).
-# On Windows the tool's part is one flat folder, as Windows users expect it.
+# On Windows the tool's part is one flat folder, as Windows users expect it,
+# with the reader's DLL in it when the reader is built shared.
 include(CMakePackageConfigHelpers)
+
+if(WIN32 AND TARGET info_rle)
+  set(INFO_RLE_DOSSIER_PROGRAMMES .)
+else()
+  set(INFO_RLE_DOSSIER_PROGRAMMES "${CMAKE_INSTALL_BINDIR}")
+endif()
 
 set(INFO_RLE_PAQUET_OUTIL info-rle)
 set(INFO_RLE_PAQUET_DEVELOPPEMENT librle-file-dev)
@@ -63,12 +70,20 @@ if(TARGET info_rle)
   else()
     install(TARGETS info_rle RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}" COMPONENT outil)
     configure_file("${PROJECT_SOURCE_DIR}/app/info_rle.1" "${PROJECT_BINARY_DIR}/man/info_rle.1" @ONLY)
-    info_rle_gzip("${PROJECT_BINARY_DIR}/man/info_rle.1" "${PROJECT_BINARY_DIR}/man/info_rle.1.gz")
-    install(FILES "${PROJECT_BINARY_DIR}/man/info_rle.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1"
-            COMPONENT outil)
-    install(FILES "${PROJECT_SOURCE_DIR}/README.md"
-            DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/doc/${INFO_RLE_PAQUET_OUTIL}" COMPONENT outil)
-    info_rle_documents_debian(${INFO_RLE_PAQUET_OUTIL} outil)
+    if(INFO_RLE_DEBIAN)
+      # Debian's way: the manual page compressed, the licence in the
+      # copyright file, the documents under the package's name.
+      info_rle_gzip("${PROJECT_BINARY_DIR}/man/info_rle.1" "${PROJECT_BINARY_DIR}/man/info_rle.1.gz")
+      install(FILES "${PROJECT_BINARY_DIR}/man/info_rle.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1"
+              COMPONENT outil)
+      install(FILES "${PROJECT_SOURCE_DIR}/README.md"
+              DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/doc/${INFO_RLE_PAQUET_OUTIL}" COMPONENT outil)
+      info_rle_documents_debian(${INFO_RLE_PAQUET_OUTIL} outil)
+    else()
+      install(FILES "${PROJECT_BINARY_DIR}/man/info_rle.1" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1" COMPONENT outil)
+      install(FILES "${PROJECT_SOURCE_DIR}/README.md" "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION "${CMAKE_INSTALL_DOCDIR}"
+              COMPONENT outil)
+    endif()
   endif()
 endif()
 
@@ -79,7 +94,7 @@ install(
   EXPORT rle_fileTargets
   ARCHIVE DESTINATION "${CMAKE_INSTALL_LIBDIR}" COMPONENT developpement
   LIBRARY DESTINATION "${CMAKE_INSTALL_LIBDIR}" COMPONENT outil NAMELINK_COMPONENT developpement
-  RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}" COMPONENT outil
+  RUNTIME DESTINATION "${INFO_RLE_DOSSIER_PROGRAMMES}" COMPONENT outil
   INCLUDES DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}")
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/rle_file/include/" DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}"
         COMPONENT developpement)
@@ -94,13 +109,16 @@ install(FILES "${PROJECT_BINARY_DIR}/rle_fileConfig.cmake" "${PROJECT_BINARY_DIR
         DESTINATION "${rle_file_cmake_dir}" COMPONENT developpement)
 
 # pkg-config, for builds that are not CMake's; relative to its own place, so
-# that an unpacked archive works wherever it lands.
+# that an unpacked archive works wherever it lands, and naming the library
+# as the configuration built it (a Debug build's name ends in d).
 file(RELATIVE_PATH INFO_RLE_PC_VERS_PREFIXE "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
 string(REGEX REPLACE "/$" "" INFO_RLE_PC_VERS_PREFIXE "${INFO_RLE_PC_VERS_PREFIXE}")
-configure_file("${PROJECT_SOURCE_DIR}/cmake/rle_file.pc.in" "${PROJECT_BINARY_DIR}/rle_file.pc" @ONLY)
-install(FILES "${PROJECT_BINARY_DIR}/rle_file.pc" DESTINATION "${CMAKE_INSTALL_LIBDIR}/pkgconfig"
+configure_file("${PROJECT_SOURCE_DIR}/cmake/rle_file.pc.in" "${PROJECT_BINARY_DIR}/rle_file.pc.in" @ONLY)
+file(GENERATE OUTPUT "${PROJECT_BINARY_DIR}/pkgconfig/$<CONFIG>/rle_file.pc"
+     INPUT "${PROJECT_BINARY_DIR}/rle_file.pc.in")
+install(FILES "${PROJECT_BINARY_DIR}/pkgconfig/$<CONFIG>/rle_file.pc" DESTINATION "${CMAKE_INSTALL_LIBDIR}/pkgconfig"
         COMPONENT developpement)
 
-if(NOT WIN32)
+if(INFO_RLE_DEBIAN)
   info_rle_documents_debian(${INFO_RLE_PAQUET_DEVELOPPEMENT} developpement)
 endif()

@@ -8,7 +8,9 @@ option(INFO_RLE_COVERAGE "Instrument for gcov coverage" OFF)
 function(info_rle_options target)
   target_compile_features(${target} PUBLIC cxx_std_20)
   if(MSVC)
-    target_compile_options(${target} PRIVATE /W4 /permissive- /utf-8)
+    # High warnings, the standard's rules, UTF-8 sources: for the C++
+    # compiler only, never for the resource compiler.
+    target_compile_options(${target} PRIVATE "$<$<COMPILE_LANGUAGE:CXX>:/W4;/permissive-;/utf-8>")
     return()
   endif()
   if(NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")

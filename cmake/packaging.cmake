@@ -1,5 +1,6 @@
-# Release packages. Linux: two .deb packages, the tool (info-rle) and the
-# reader for developers (librle-file-dev), and one .tar.gz holding both.
+# Release packages. Debian: two .deb packages, the tool (info-rle) and the
+# reader for developers (librle-file-dev). Elsewhere, one .tar.gz holding
+# both (on Linux, from the portable build: a tool linked statically).
 # Windows: a .zip of the tool, its README and its licence.
 set(CPACK_PACKAGE_NAME info_rle)
 set(CPACK_PACKAGE_VENDOR "${INFO_RLE_AUTEURS}")
@@ -18,8 +19,11 @@ set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_LIST_DIR}/packaging-generateur.cm
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_COMPONENTS_ALL outil)
+elseif(INFO_RLE_DEBIAN)
+  set(CPACK_GENERATOR DEB)
+  set(CPACK_COMPONENTS_ALL outil developpement)
 else()
-  set(CPACK_GENERATOR TGZ DEB)
+  set(CPACK_GENERATOR TGZ)
   set(CPACK_COMPONENTS_ALL outil developpement)
 endif()
 
