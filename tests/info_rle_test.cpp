@@ -95,7 +95,7 @@ TEST(InfoRle, RapportEtErreurs)
         {{"info_rle", absent.c_str()}, {progression(absent), erreur_ouverture, 1}},
         {{"info_rle", repertoire.c_str(), huit.c_str()}, {progression(repertoire), erreur_ouverture, 1}},
         {{"info_rle", court.c_str()}, {progression(court), erreur_format, 1}},
-#ifndef _WIN32
+#ifdef __linux__
         {{"info_rle", "/proc/self/mem"}, {progression("/proc/self/mem"), erreur_lecture, 1}},
 #endif
     };

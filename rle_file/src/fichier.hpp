@@ -35,7 +35,7 @@ public:
 
 private:
     std::int64_t poignee_;  // descriptor or handle: wide enough for either, on every host
-    int genre_;              // what the system says the file is
+    int genre_;             // what the system says the file is
 };
 
 }  // namespace rle::systeme
