@@ -1,14 +1,9 @@
 # Cross-compiles for 32-bit x86 Linux with Debian's toolchain, and runs what
 # it builds through qemu-user: a host where size_t, pointers and the address
 # space have 32 bits.
-set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
 set(triplet i686-linux-gnu)
 set(qemu qemu-i386)
-set(CMAKE_C_COMPILER ${triplet}-gcc)
-set(CMAKE_CXX_COMPILER ${triplet}-g++)
-
 include("${CMAKE_CURRENT_LIST_DIR}/linux-qemu.cmake")
 
 # qemu-i386 (7.2) hands a thread that has just run a signal handler the

@@ -1,8 +1,12 @@
-# Shared by the toolchains for other Linux hosts, which set `triplet` and
-# `qemu` first. What they build runs here through qemu-user. Executables are
+# Shared by the toolchains for other Linux hosts, which set
+# CMAKE_SYSTEM_PROCESSOR, `triplet` and `qemu` first: Debian's cross compilers
+# for that triplet, and qemu-user to run what they build. Executables are
 # linked dynamically, as on the real host, with Debian's cross folder for
 # loader and libraries, so that a test can preload a library into the
 # program it runs (LD_PRELOAD, handed to the program alone by qemu).
+set(CMAKE_SYSTEM_NAME Linux)
+set(CMAKE_C_COMPILER ${triplet}-gcc)
+set(CMAKE_CXX_COMPILER ${triplet}-g++)
 include("${CMAKE_CURRENT_LIST_DIR}/croisee.cmake")
 
 file(GLOB chargeur "/usr/${triplet}/lib/ld-linux*.so.*" "/usr/${triplet}/lib/ld64.so.*")

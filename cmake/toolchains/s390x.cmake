@@ -1,11 +1,6 @@
 # Cross-compiles for s390x, a big-endian host, with Debian's toolchain, and
 # runs what it builds through qemu-user.
-set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR s390x)
-
 set(triplet s390x-linux-gnu)
 set(qemu qemu-s390x)
-set(CMAKE_C_COMPILER ${triplet}-gcc)
-set(CMAKE_CXX_COMPILER ${triplet}-g++)
-
 include("${CMAKE_CURRENT_LIST_DIR}/linux-qemu.cmake")
