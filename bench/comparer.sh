@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Whole-process wall time and peak memory of info_rle, built with libstdc++
-# and with libc++, against the floor: one read() of the file into a
-# preallocated buffer. Runs are interleaved, on a file in the page cache.
+# and with libc++, against two floors: one read() of the file into a
+# preallocated buffer, and the same into a buffer advised for transparent
+# huge pages first (the limit on Linux, where the tool does the same). Runs
+# are interleaved, on a file in the page cache. Prints the machine's CPU and
+# huge-page settings first: the figures mean little without them.
 #
 #   cmake --preset bench && cmake --build --preset bench
 #   cmake --preset bench-libcxx && cmake --build --preset bench-libcxx
 #   bench/comparer.sh [MiB] [runs]        (default: 600 MiB, 15 runs)
 #
-# Reports the median and the maximum time of each program and its ratio to
-# the floor; the peak memory minus the file's size, at that size and at
+# Reports the median and the maximum time of each program and their ratios
+# to both floors; the peak memory minus the file's size, at that size and at
 # 4 GiB + 1 MiB (a sparse file, on tmpfs where there is one); the peak
 # through a pipe as a multiple of the data. MOT_A_MOT=1 adds the plain
 # word-at-a-time reading (about ten times slower).
@@ -21,15 +24,24 @@ dossier=${TMPDIR:-/tmp}
 fichier=$dossier/info_rle_${mib}MiB.rle
 declare -A commande=(
   [plancher]=build/bench/bench/plancher
+  [plancher_hp]="build/bench/bench/plancher --grandes-pages"
   [info_rle]=build/bench/info_rle
   [libcxx]=build/bench-libcxx/info_rle
   [mot_a_mot]=build/bench/bench/mot_a_mot
 )
-programmes=(plancher info_rle libcxx)
+programmes=(plancher plancher_hp info_rle libcxx)
 [ "${MOT_A_MOT:-0}" = 1 ] && programmes+=(mot_a_mot)
 for p in "${programmes[@]}"; do
-  [ -x "${commande[$p]}" ] || { echo "${commande[$p]} is missing: build the bench and bench-libcxx presets" >&2; exit 1; }
+  executable=${commande[$p]%% *}
+  [ -x "$executable" ] || { echo "$executable is missing: build the bench and bench-libcxx presets" >&2; exit 1; }
 done
+
+echo "CPU: $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1), $(nproc) cores; kernel $(uname -r)"
+for reglage in enabled defrag; do
+  f=/sys/kernel/mm/transparent_hugepage/$reglage
+  echo "transparent huge pages, $reglage: $([ -r "$f" ] && cat "$f" || echo 'none in this kernel')"
+done
+echo
 
 entete() { printf '\x80\x02\x00\x00\xe0\x01\x00\x00'; }  # 640 x 480
 if [ ! -f "$fichier" ] || [ "$(stat -c %s "$fichier")" -ne $((mib * 1048576 + 3)) ]; then
@@ -54,7 +66,8 @@ maximum() { tr ' ' '\n' | sed '/^$/d' | sort -g | tail -n 1; }
 declare -A temps memoire
 for ((i = 0; i < runs; i++)); do
   for p in "${programmes[@]}"; do
-    read -r s k < <(mesurer "${commande[$p]}" "$fichier")
+    # shellcheck disable=SC2086 # a command and its options
+    read -r s k < <(mesurer ${commande[$p]} "$fichier")
     temps[$p]+="$s "
     memoire[$p]+="$k "
   done
@@ -63,14 +76,19 @@ done
 taille_kib=$(($(stat -c %s "$fichier") / 1024))
 t_plancher=$(mediane <<<"${temps[plancher]}")
 m_plancher=$(maximum <<<"${temps[plancher]}")
-printf 'file: %s, %d KiB, %d interleaved runs each\n\n' "$fichier" "$taille_kib" "$runs"
-printf '%-10s %9s %9s %12s %12s %16s\n' program "median s" "max s" "median/floor" "max/floor" "peak - file KiB"
+t_hp=$(mediane <<<"${temps[plancher_hp]}")
+m_hp=$(maximum <<<"${temps[plancher_hp]}")
+printf 'file: %s, %d KiB, %d interleaved runs each\n' "$fichier" "$taille_kib" "$runs"
+printf 'floor: one read(); hp floor: the same into memory advised for huge pages\n\n'
+printf '%-11s %8s %8s %9s %9s %9s %9s %16s\n' program "median s" "max s" "med/floor" "max/floor" "med/hp" "max/hp" \
+  "peak - file KiB"
 for p in "${programmes[@]}"; do
   t=$(mediane <<<"${temps[$p]}")
   m=$(maximum <<<"${temps[$p]}")
   k=$(mediane <<<"${memoire[$p]}")
-  awk -v p="$p" -v t="$t" -v m="$m" -v tp="$t_plancher" -v mp="$m_plancher" -v k="$k" -v f="$taille_kib" \
-    'BEGIN {printf "%-10s %9.3f %9.3f %12.3f %12.3f %+16d\n", p, t, m, t / tp, m / mp, k - f}'
+  awk -v p="$p" -v t="$t" -v m="$m" -v tp="$t_plancher" -v mp="$m_plancher" -v th="$t_hp" -v mh="$m_hp" -v k="$k" \
+    -v f="$taille_kib" \
+    'BEGIN {printf "%-11s %8.3f %8.3f %9.3f %9.3f %9.3f %9.3f %+16d\n", p, t, m, t / tp, m / mp, t / th, m / mh, k - f}'
 done
 
 echo

@@ -33,6 +33,8 @@
 
 #include <chrono>
 #include <csignal>
+#include <filesystem>
+#include <fstream>
 #endif
 
 namespace {
@@ -372,6 +374,46 @@ TEST(LireRle, LectureInterrompueParUnSignal)
     EXPECT_NE(std::signal(SIGPIPE, sigpipe_avant), SIG_ERR);
     EXPECT_EQ(signaux_recus, signaux);
     EXPECT_EQ(resumer(resultat), resumer(lire_octets(octets)));
+}
+
+// The flags of this process's mapping that holds `adresse`, as
+// /proc/self/smaps gives them ("rd wr mr mw me ac hg"), between spaces;
+// empty when no mapping holds it.
+std::string drapeaux_de_la_projection(const void* adresse)
+{
+    const auto cible = reinterpret_cast<std::uintptr_t>(adresse);
+    std::ifstream smaps("/proc/self/smaps");
+    bool dedans = false;
+    for (std::string ligne; std::getline(smaps, ligne);) {
+        std::istringstream champs(ligne);
+        std::uintptr_t debut = 0;
+        std::uintptr_t fin = 0;
+        char tiret = 0;
+        if (champs >> std::hex >> debut >> tiret >> fin && tiret == '-') {  // "start-end perms ...": a mapping
+            dedans = debut <= cible && cible < fin;
+        } else if (dedans && ligne.rfind("VmFlags:", 0) == 0) {
+            return ligne.substr(std::string("VmFlags:").size()) + " ";
+        }
+    }
+    return "";
+}
+
+// The image's storage is advised for transparent huge pages before it is
+// filled: its whole 2 MiB pages become a mapping of their own, which the
+// kernel flags hg whether or not it found huge pages free.
+TEST(LireRle, StockageEnGrandesPages)
+{
+#ifdef INFO_RLE_EMULE
+    GTEST_SKIP() << "qemu-user does not pass memory advice on to the kernel";
+#endif
+    if (!std::filesystem::exists("/sys/kernel/mm/transparent_hugepage")) {
+        GTEST_SKIP() << "this kernel has no transparent huge pages";
+    }
+    const essai::dossier_temporaire dossier;
+    const rle::image_rle image = rle::lire_rle(dossier.fichier("grand.rle", octets_numerotes(std::size_t{24} << 20)));
+    ASSERT_EQ(image.donnees.size(), ((std::size_t{24} << 20) - 8) / 8 * 2);
+    const std::string drapeaux = drapeaux_de_la_projection(image.donnees.data() + image.donnees.size() / 2);
+    EXPECT_NE(drapeaux.find(" hg "), std::string::npos) << "VmFlags:" << drapeaux;
 }
 
 // The system itself fails this read (Linux: EIO at offset 0).

@@ -2,8 +2,9 @@
 #define RLE_FILE_FICHIER_HPP
 
 // The reader's only contact with the system: a file opened by path, its
-// size, and its bytes in order. fichier_posix.cpp and fichier_windows.cpp
-// implement it; nothing above them knows which one was built.
+// size, and its bytes in order; and a hint on the memory that receives them.
+// fichier_posix.cpp and fichier_windows.cpp implement it; nothing above them
+// knows which one was built.
 
 #include <cstddef>
 #include <cstdint>
@@ -37,6 +38,13 @@ private:
     std::int64_t poignee_;  // descriptor or handle: wide enough for either, on every host
     int genre_;             // what the system says the file is
 };
+
+// Tells the system that the `taille` bytes at `debut`, not yet touched, are
+// about to be filled: on Linux, the whole 2 MiB pages among them are advised
+// for transparent huge pages, so that one fault maps 2 MiB where 512 faults
+// would map 4 KiB each. Only a hint: whatever the system answers (a kernel
+// without huge pages, or with them turned off), nothing changes but speed.
+void conseiller_grandes_pages(void* debut, std::size_t taille) noexcept;
 
 }  // namespace rle::systeme
 

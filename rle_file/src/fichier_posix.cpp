@@ -1,15 +1,18 @@
-// The file layer on POSIX systems: open(), fstat() and read() on a descriptor.
+// The file layer on POSIX systems: open(), fstat() and read() on a
+// descriptor, and madvise() where it knows huge pages (Linux).
 
 #include "fichier.hpp"
 
 #include <rle_file/lire_rle.hpp>
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 
 namespace rle::systeme {
 namespace {
@@ -68,6 +71,20 @@ std::size_t fichier::lire(char* octets, std::size_t taille)  // NOLINT(readabili
             throw erreur_lecture{};
         }
     }
+}
+
+void conseiller_grandes_pages([[maybe_unused]] void* debut, [[maybe_unused]] std::size_t taille) noexcept
+{
+#ifdef MADV_HUGEPAGE
+    constexpr std::size_t grande_page = std::size_t{1} << 21;
+    const std::size_t avant = (grande_page - reinterpret_cast<std::uintptr_t>(debut) % grande_page) % grande_page;
+    if (taille >= avant + grande_page) {
+        // Refused (no huge pages in this kernel) or ignored (turned off):
+        // the memory is used as it is.
+        static_cast<void>(
+            ::madvise(static_cast<char*>(debut) + avant, (taille - avant) / grande_page * grande_page, MADV_HUGEPAGE));
+    }
+#endif
 }
 
 }  // namespace rle::systeme

@@ -89,4 +89,8 @@ std::size_t fichier::lire(char* octets, std::size_t taille)
     }
 }
 
+// Large pages on Windows need a privilege (SeLockMemoryPrivilege) that
+// ordinary users do not hold: the memory is used as it is.
+void conseiller_grandes_pages(void* /*debut*/, std::size_t /*taille*/) noexcept {}
+
 }  // namespace rle::systeme

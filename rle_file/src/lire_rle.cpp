@@ -181,7 +181,8 @@ void ajouter_paires(std::vector<std::uint32_t>& donnees, const std::uint32_t* mo
 // into it as it comes. A file that grew meanwhile is read to its new end.
 void lire_par_blocs(source& source, image_rle& image)
 {
-    const auto tampon = std::make_unique<bloc>();
+    // Left uninitialised: only what the reads fill of it is ever used.
+    const std::unique_ptr<bloc> tampon(new bloc);
     for (bool premier = true;; premier = false) {
         const std::size_t remplis = source.remplir(tampon->mots.data(), octets_par_bloc);
         if (premier) {
@@ -242,6 +243,11 @@ image_rle lire_source(source& source, annonce annonce)
     // A file larger than memory fails here, before anything is read.
     const bool reservee = annonce.octets > 0 && reserver(image.donnees, mots_des_paires(annonce.octets), annonce.sure);
     if (reservee) {
+        // Untouched yet, and about to be filled in order: huge pages fault
+        // it in 2 MiB at a time. (Data of unknown size are not advised: on
+        // a machine whose freed memory goes back to its host, the pieces
+        // freed while the storage fills made huge pages slower there.)
+        systeme::conseiller_grandes_pages(image.donnees.data(), image.donnees.capacity() * octets_par_mot);
         lire_par_blocs(source, image);
     } else {
         lire_par_morceaux(source, image);
