@@ -96,8 +96,8 @@ install(
   LIBRARY DESTINATION "${CMAKE_INSTALL_LIBDIR}" COMPONENT outil NAMELINK_COMPONENT developpement
   RUNTIME DESTINATION "${INFO_RLE_DOSSIER_PROGRAMMES}" COMPONENT outil
   INCLUDES DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}")
-install(DIRECTORY "${PROJECT_SOURCE_DIR}/rle_file/include/" DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}"
-        COMPONENT developpement)
+install(DIRECTORY "${PROJECT_SOURCE_DIR}/rle_file/include/" "${PROJECT_BINARY_DIR}/include/"
+        DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}" COMPONENT developpement)
 
 set(rle_file_cmake_dir "${CMAKE_INSTALL_LIBDIR}/cmake/rle_file")
 install(EXPORT rle_fileTargets NAMESPACE rle_file:: DESTINATION "${rle_file_cmake_dir}" COMPONENT developpement)

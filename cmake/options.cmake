@@ -5,8 +5,14 @@ option(INFO_RLE_SANITIZERS "Build with AddressSanitizer and UndefinedBehaviorSan
 option(INFO_RLE_FUZZ "Build the libFuzzer target (clang)" OFF)
 option(INFO_RLE_COVERAGE "Instrument for gcov coverage" OFF)
 
+# info_rle_options(<target> [STANDARD <17|20>]): C++20 unless told otherwise
+# (a consumer's program, built as C++17, says so).
 function(info_rle_options target)
-  target_compile_features(${target} PUBLIC cxx_std_20)
+  cmake_parse_arguments(PARSE_ARGV 1 options "" "STANDARD" "")
+  if(NOT options_STANDARD)
+    set(options_STANDARD 20)
+  endif()
+  target_compile_features(${target} PRIVATE cxx_std_${options_STANDARD})
   if(MSVC)
     # High warnings, the standard's rules, UTF-8 sources: for the C++
     # compiler only, never for the resource compiler.

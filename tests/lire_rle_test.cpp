@@ -13,6 +13,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <system_error>
 #include <variant>
 #include <vector>
 
@@ -31,6 +32,7 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -69,6 +71,25 @@ issue lire_octets(const std::string& octets)
 {
     std::istringstream flux(octets, std::ios_base::in | std::ios_base::binary);
     return lire([&] { return rle::lire_rle(flux); });
+}
+
+// The code of the erreur_lecture that `lecture` raises, as its category's
+// name and its value: a reader in a MinGW DLL carries its own C++ runtime,
+// whose category objects are not this program's.
+template <typename Lecture>
+std::string code_de_l_erreur(Lecture lecture)
+{
+    try {
+        static_cast<void>(lecture());
+    } catch (const rle::erreur_lecture& erreur) {
+        return std::string(erreur.code().category().name()) + " " + std::to_string(erreur.code().value());
+    }
+    return "no erreur_lecture";
+}
+
+std::string code_attendu(std::error_code code)
+{
+    return std::string(code.category().name()) + " " + std::to_string(code.value());
 }
 
 std::string image(std::uint32_t largeur, std::uint32_t hauteur, const valeurs& donnees)
@@ -200,6 +221,11 @@ TEST(LireRle, ErreurDeLectureAChaquePosition)
         const std::string attendu = echec < octets.size() ? "erreur_lecture" : image(3, 4, {5, 6, 7, 8});
         EXPECT_EQ(decrire(lire([&] { return rle::lire_rle(flux); })), attendu);
     }
+    // What a stream reports of its failure is all a caller's stream says.
+    essai::tampon_morcele tampon(octets, {}, 10);
+    std::istream flux(&tampon);
+    EXPECT_EQ(code_de_l_erreur([&] { return rle::lire_rle(flux); }),
+              code_attendu(std::make_error_code(std::io_errc::stream)));
 }
 
 // A caller's stream that throws on end of file still reads like any other,
@@ -420,6 +446,8 @@ TEST(LireRle, StockageEnGrandesPages)
 TEST(LireRle, ErreurDeLectureDuSysteme)
 {
     EXPECT_EQ(decrire(lire_chemin("/proc/self/mem")), "erreur_lecture");
+    EXPECT_EQ(code_de_l_erreur([] { return rle::lire_rle("/proc/self/mem"); }),
+              code_attendu(std::error_code(EIO, std::system_category())));
 }
 #endif
 #endif

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -18,7 +19,10 @@ public:
     // Opens `nom` for reading, every byte as it is, without locking other
     // programs out: they may read, write, rename or delete it meanwhile.
     // Raises erreur_ouverture when it cannot be opened or is a directory.
+    // A narrow name goes to the system's narrow call (on Windows, in the
+    // process's code page); a path by its native name (on Windows, wide).
     explicit fichier(const std::string& nom);
+    explicit fichier(const std::filesystem::path& chemin);
     ~fichier();
     fichier(const fichier&) = delete;
     fichier& operator=(const fichier&) = delete;
@@ -31,7 +35,7 @@ public:
 
     // Reads up to `taille` bytes (at least one) into `octets` and returns how
     // many came: 0 only at the end of the data. An interrupted read is tried
-    // again; a failed one raises erreur_lecture.
+    // again; a failed one raises erreur_lecture with the system's error.
     std::size_t lire(char* octets, std::size_t taille);
 
 private:

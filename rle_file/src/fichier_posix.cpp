@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdint>
+#include <system_error>
 
 namespace rle::systeme {
 namespace {
@@ -44,6 +45,9 @@ fichier::fichier(const std::string& nom)
     genre_ = static_cast<int>(etat.st_mode & S_IFMT);
 }
 
+// A path's native name is its bytes: the narrow name.
+fichier::fichier(const std::filesystem::path& chemin) : fichier(chemin.native()) {}
+
 fichier::~fichier()
 {
     ::close(descripteur(poignee_));
@@ -68,7 +72,7 @@ std::size_t fichier::lire(char* octets, std::size_t taille)  // NOLINT(readabili
             return static_cast<std::size_t>(lus);
         }
         if (errno != EINTR) {
-            throw erreur_lecture{};
+            throw erreur_lecture{std::error_code(errno, std::system_category())};
         }
     }
 }

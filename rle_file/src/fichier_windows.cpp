@@ -1,11 +1,13 @@
-// The file layer on Windows: CreateFileA(), GetFileSizeEx() and ReadFile()
-// on a handle. The narrow path is in the process code page, which the
-// tool's manifest makes UTF-8.
+// The file layer on Windows: CreateFileA() or CreateFileW(),
+// GetFileSizeEx() and ReadFile() on a handle. A narrow name is in the
+// process code page, which the tool's manifest makes UTF-8; a path goes by
+// its wide name, whatever the code page.
 #include "fichier.hpp"
 
 #include <rle_file/lire_rle.hpp>
 
 #include <algorithm>
+#include <system_error>
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -26,14 +28,21 @@ HANDLE poignee(std::int64_t valeur)
 // Largest read asked of the system at once: ReadFile counts in 32 bits.
 constexpr std::size_t lecture_maximale = std::size_t{1} << 30;
 
-}  // namespace
+// Reading only, shared every way, and no FILE_FLAG_BACKUP_SEMANTICS: a
+// directory does not open as a file.
+constexpr DWORD partage = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+constexpr DWORD drapeaux = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN;
 
-fichier::fichier(const std::string& nom)
+// What an opened handle is, as the file layer keeps it.
+struct ouverture {
+    std::int64_t poignee;
+    int genre;
+};
+
+// Refuses a handle that could not be opened or names a directory, and tells
+// what the system says the rest is.
+ouverture examiner(HANDLE ouvert)
 {
-    // No FILE_FLAG_BACKUP_SEMANTICS: a directory does not open as a file.
-    const HANDLE ouvert =
-        CreateFileA(nom.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (ouvert == INVALID_HANDLE_VALUE) {
         throw erreur_ouverture{};
     }
@@ -43,12 +52,30 @@ fichier::fichier(const std::string& nom)
         CloseHandle(ouvert);
         throw erreur_ouverture{};
     }
-    poignee_ = reinterpret_cast<std::int64_t>(ouvert);
-    genre_ = static_cast<int>(GetFileType(ouvert));
+    auto genre = static_cast<int>(GetFileType(ouvert));
     LARGE_INTEGER taille{};
-    if (genre_ == FILE_TYPE_DISK && GetFileSizeEx(ouvert, &taille) == 0) {
-        genre_ = FILE_TYPE_UNKNOWN;  // a volume or a device: no size to go by
+    if (genre == FILE_TYPE_DISK && GetFileSizeEx(ouvert, &taille) == 0) {
+        genre = FILE_TYPE_UNKNOWN;  // a volume or a device: no size to go by
     }
+    return {reinterpret_cast<std::int64_t>(ouvert), genre};
+}
+
+}  // namespace
+
+fichier::fichier(const std::string& nom)
+{
+    const ouverture ouvert =
+        examiner(CreateFileA(nom.c_str(), GENERIC_READ, partage, nullptr, OPEN_EXISTING, drapeaux, nullptr));
+    poignee_ = ouvert.poignee;
+    genre_ = ouvert.genre;
+}
+
+fichier::fichier(const std::filesystem::path& chemin)
+{
+    const ouverture ouvert =
+        examiner(CreateFileW(chemin.c_str(), GENERIC_READ, partage, nullptr, OPEN_EXISTING, drapeaux, nullptr));
+    poignee_ = ouvert.poignee;
+    genre_ = ouvert.genre;
 }
 
 fichier::~fichier()
@@ -85,7 +112,7 @@ std::size_t fichier::lire(char* octets, std::size_t taille)
         if (erreur == ERROR_BROKEN_PIPE || erreur == ERROR_HANDLE_EOF) {
             return 0;  // the writer closed its end, or the file ended
         }
-        throw erreur_lecture{};
+        throw erreur_lecture{std::error_code(static_cast<int>(erreur), std::system_category())};
     }
 }
 

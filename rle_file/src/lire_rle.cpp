@@ -6,13 +6,18 @@
 #include <array>
 #include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <exception>
+#include <filesystem>
 #include <ios>
+#include <istream>
 #include <memory>
 #include <new>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <utility>
+#include <vector>
 
 namespace rle {
 namespace {
@@ -88,7 +93,7 @@ private:
     {
         flux_.read(octets, static_cast<std::streamsize>(taille));
         if (flux_.bad()) {
-            throw erreur_lecture{};
+            throw erreur_lecture{std::make_error_code(std::io_errc::stream)};
         }
         return static_cast<std::size_t>(flux_.gcount());
     }
@@ -101,7 +106,11 @@ private:
 // another program while it was read: what was read is no image it ever held.
 class source_fichier final : public source {
 public:
-    explicit source_fichier(const std::string& nom) : fichier_(nom), taille_ouverture_(fichier_.taille()) {}
+    // `nom`: a narrow name or a path, as the file layer takes them.
+    template <typename Nom>
+    explicit source_fichier(const Nom& nom) : fichier_(nom), taille_ouverture_(fichier_.taille())
+    {
+    }
 
     [[nodiscard]] std::optional<std::uint64_t> taille_ouverture() const { return taille_ouverture_; }
 
@@ -114,7 +123,7 @@ private:
             // A size the system no longer tells counts as none left.
             const std::uint64_t maintenant = fichier_.taille().value_or(0);
             if (maintenant < *taille_ouverture_ && maintenant < lus_) {
-                throw erreur_lecture{};
+                throw erreur_lecture{};  // the system saw nothing wrong: no code
             }
         }
         return lus;
@@ -285,6 +294,14 @@ private:
     std::ios_base::iostate masque_;
 };
 
+// A file's size is its true size when it was opened.
+template <typename Nom>
+image_rle lire_fichier(const Nom& nom)
+{
+    source_fichier source(nom);
+    return lire_source(source, {source.taille_ouverture().value_or(0), true});
+}
+
 }  // namespace
 
 std::istream& lire_binaire(std::istream& flux, std::uint32_t& valeur)
@@ -310,8 +327,12 @@ image_rle lire_rle(std::istream& flux)
 
 image_rle lire_rle(const std::string& nom)
 {
-    source_fichier source(nom);
-    return lire_source(source, {source.taille_ouverture().value_or(0), true});
+    return lire_fichier(nom);
+}
+
+image_rle lire_rle(const std::filesystem::path& chemin)
+{
+    return lire_fichier(chemin);
 }
 
 }  // namespace rle

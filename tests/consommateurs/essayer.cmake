@@ -9,7 +9,7 @@
 #         -DSUFFIXE_EXE=<.exe or nothing> -DBIBLIOTHEQUE=<shared library's
 #         name with its prefix> -DSUFFIXE_BIBLIOTHEQUE=<its suffix>
 #         -DDOSSIER_OUTIL=<the tool's folder in an install>
-#         [-DPKG_CONFIG=<path>] -P essayer.cmake
+#         [-DPKG_CONFIG=<path>] [-DNM=<nm>] -P essayer.cmake
 #
 # The ways:
 #   installation          installs the project's build in PREFIXE, for the
@@ -21,7 +21,8 @@
 #                         installed static reader
 #   pkg-config            examples/consumer/main.cpp, flags from pkg-config
 #   bibliotheque_partagee the project itself with BUILD_SHARED_LIBS=ON,
-#                         installed: the tool finds the reader by itself
+#                         installed: the tool finds the reader by itself,
+#                         and (Linux) the reader exports its API alone
 cmake_minimum_required(VERSION 3.25)
 
 set(exemple "${SOURCES}/examples/image.rle")
@@ -126,7 +127,7 @@ elseif(MODE STREQUAL "pkg-config")
   separate_arguments(drapeaux_pc UNIX_COMMAND "${sortie}")
   separate_arguments(drapeaux UNIX_COMMAND "${DRAPEAUX_CXX} ${DRAPEAUX_EDITION}")
   file(MAKE_DIRECTORY "${dossier}")
-  executer("${CXX}" -std=c++20 ${drapeaux} "${consommateur}/main.cpp" ${drapeaux_pc} -o "${dossier}/somme_combien")
+  executer("${CXX}" -std=c++17 ${drapeaux} "${consommateur}/main.cpp" ${drapeaux_pc} -o "${dossier}/somme_combien")
   attendre("${dossier}/somme_combien" "${pixels}")
 
 elseif(MODE STREQUAL "bibliotheque_partagee")
@@ -135,6 +136,11 @@ elseif(MODE STREQUAL "bibliotheque_partagee")
   file(GLOB_RECURSE bibliotheques "${dossier}/installe/${BIBLIOTHEQUE}*${SUFFIXE_BIBLIOTHEQUE}*")
   if(NOT bibliotheques)
     message(FATAL_ERROR "no shared library ${BIBLIOTHEQUE}*${SUFFIXE_BIBLIOTHEQUE} installed")
+  endif()
+  if(NM AND CMAKE_HOST_SYSTEM_NAME STREQUAL "Linux")
+    list(GET bibliotheques 0 bibliotheque)
+    executer("${CMAKE_COMMAND}" "-DOUTIL=${NM}" "-DBIBLIOTHEQUE=${bibliotheque}" -P "${SOURCES}/tests/api_exportee.cmake")
+    message(STATUS "${sortie}")
   endif()
   attendre(
     "${dossier}/installe/${DOSSIER_OUTIL}/info_rle${SUFFIXE_EXE}"

@@ -2,12 +2,14 @@
 # exit status with the expected ones, byte for byte.
 #
 #   cmake -DPROGRAMME=<exe> [-DEMULATEUR=<wine|qemu>] -DCAS=<dir>/<name>
-#         -DREPERTOIRE=<working dir> [-DENTREE=<file piped to stdin>] -P comparer.cmake
+#         -DREPERTOIRE=<working dir> [-DENTREE=<file piped to stdin>]
+#         -DVERSION=<the project's version> -P comparer.cmake
 #
 # <name>-args.txt holds the arguments, one a line (absent: none);
 # <name>-stdout.txt and <name>-stderr.txt the expected texts (absent: empty);
 # <name>-result.txt the expected status (absent: 0).
-# In the expected texts, @PROGRAMME@ stands for the program's path as given.
+# In the expected texts, @PROGRAMME@ stands for the program's path as given,
+# @VERSION@ for the project's version.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -46,6 +48,7 @@ foreach(flux IN ITEMS stdout stderr result)
     file(READ "${CAS}-${flux}.txt" attendu)
   endif()
   string(REPLACE "@PROGRAMME@" "${programme_vu}" attendu "${attendu}")
+  string(REPLACE "@VERSION@" "${VERSION}" attendu "${attendu}")
   set(obtenu "${${flux}}")
   if(flux STREQUAL "result")
     string(STRIP "${attendu}" attendu)

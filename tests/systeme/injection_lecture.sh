@@ -2,13 +2,16 @@
 # Makes read() fail with EIO after N bytes of the input file, for N from 0
 # to past the file's end, failing once or for ever: every run must end with
 # the exact report (only when the fault comes after the end of the file) or
-# with the read-error message and status 1, within 10 seconds.
+# with the read-error message and status 1, within 10 seconds. A program of
+# someone else's that prints the reason the reader gives it (somme_combien)
+# must be told the system's own: EIO.
 #
-#   injection_lecture.sh <info_rle> <preload library> <file>...
+#   injection_lecture.sh <info_rle> <somme_combien> <preload library> <file>...
 set -u
 programme=$1
-bibliotheque=$2
-shift 2
+consommateur=$2
+bibliotheque=$3
+shift 3
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
 source "$(dirname "$0")/verifier.sh"
@@ -60,4 +63,13 @@ for fichier in "$@"; do
 done
 
 for issue in "${!issues[@]}"; do echo "$issue: ${issues[$issue]} runs"; done
-exit $(( echecs > 0 ))
+
+# The reason the reader hands on: the system's, as strerror words it.
+commande_du_programme "$bibliotheque" "$consommateur"
+for n in 0 8 $(($(stat -c %s "$1") - 1)); do
+  env ECHEC_FICHIER="$1" ECHEC_APRES="$n" ECHEC_MODE=toujours timeout 10 "${commande[@]}" "$1" \
+    >"$travail/sortie" 2>"$travail/erreurs"
+  verifier "somme_combien, EIO after $n bytes" "" "cannot read $1: Input/output error"$'\n' 1 $? \
+    "$travail/sortie" "$travail/erreurs"
+done
+exit $((echecs > 0))

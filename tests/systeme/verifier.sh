@@ -6,17 +6,17 @@
 # alone: never timeout, env or the emulator, which need not even have the
 # program's word size.
 
-# Sets `commande` to the words that run the program, with library $1
-# preloaded into it when given.
+# Sets `commande` to the words that run the program (or program $2), with
+# library $1 preloaded into it when given.
 commande_du_programme() {
   commande=()
   if [ -n "${INFO_RLE_EMULATEUR:-}" ]; then
     [ -z "${1:-}" ] || commande=(env "QEMU_SET_ENV=LD_PRELOAD=$1")
     # shellcheck disable=SC2206 # the emulator's command, split into words
-    commande+=($INFO_RLE_EMULATEUR "$programme")
+    commande+=($INFO_RLE_EMULATEUR "${2:-$programme}")
   else
     [ -z "${1:-}" ] || commande=(env "LD_PRELOAD=$1")
-    commande+=("$programme")
+    commande+=("${2:-$programme}")
   fi
 }
 

@@ -1,7 +1,7 @@
 #ifndef RLE_FILE_LIRE_RLE_HPP
 #define RLE_FILE_LIRE_RLE_HPP
 
-// Reader for binary run-length-encoded (RLE) image files.
+// Reader for binary run-length-encoded (RLE) image files. C++17 or later.
 //
 // File layout, every word 4 bytes, little-endian:
 //   offset 0       largeur  (unsigned 32-bit image width)
@@ -10,10 +10,17 @@
 //   offset 12 + 8k quand of pair k
 // The pairs run to the end of the file. A tail of 1 to 7 bytes after the last
 // whole pair is not part of the image and is ignored.
+//
+// Each call stands alone and keeps no state: any number of threads may read
+// at once, each its own file or stream.
+
+#include <rle_file/export.hpp>
 
 #include <cstdint>
-#include <istream>
+#include <filesystem>
+#include <iosfwd>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace rle {
@@ -29,20 +36,34 @@ struct image_rle {
 
 // Raised when the file cannot be opened (missing, access refused, or a
 // directory). Nothing has been read.
-struct erreur_ouverture {};
+struct RLE_FILE_TYPE_VISIBLE erreur_ouverture {};
 
 // Raised when the 8-byte header is cut short.
-struct format_incorrect {};
+struct RLE_FILE_TYPE_VISIBLE format_incorrect {};
 
-// Raised when the system fails a read (as opposed to reaching the end of the
-// file), in the header or in the data.
-struct erreur_lecture {};
+// Raised when a read fails (as opposed to reaching the end of the file), in
+// the header or in the data.
+class RLE_FILE_TYPE_VISIBLE erreur_lecture {
+public:
+    erreur_lecture() = default;
+    explicit erreur_lecture(std::error_code code) noexcept : code_(code) {}
+
+    // What failed: the system's error (errno, or GetLastError() on Windows,
+    // in std::system_category()); std::io_errc::stream when a caller's stream
+    // went bad; empty (0) when the system reported nothing wrong but the file
+    // came out shorter than what was already read from it, cut by another
+    // program meanwhile.
+    [[nodiscard]] std::error_code code() const noexcept { return code_; }
+
+private:
+    std::error_code code_;
+};
 
 // Reads one little-endian 32-bit word from `flux` into `valeur`, all or
 // nothing: `valeur` is only written when 4 bytes were read. Returns `flux`;
 // its failed state (fail or bad) means no value was read. Raises nothing of
 // its own (a stream whose exception mask is set may throw as configured).
-std::istream& lire_binaire(std::istream& flux, std::uint32_t& valeur);
+RLE_FILE_EXPORT std::istream& lire_binaire(std::istream& flux, std::uint32_t& valeur);
 
 // Reads the RLE file at path `nom` whole and returns its image; the caller
 // owns the result. The file is opened for reading only, without locking
@@ -52,14 +73,30 @@ std::istream& lire_binaire(std::istream& flux, std::uint32_t& valeur);
 // short by another program while it is read counts as a failed read);
 // std::bad_alloc or std::length_error when memory runs out, at once when a
 // regular file's size is more than memory can hold.
-image_rle lire_rle(const std::string& nom);
+//
+// `nom` is a narrow string as the system's narrow calls take it: on Windows,
+// in the process's code page (UTF-8 only where the program's manifest says
+// so).
+[[nodiscard]] RLE_FILE_EXPORT image_rle lire_rle(const std::string& nom);
+
+// Same as above, for a string literal or any other C string.
+[[nodiscard]] inline image_rle lire_rle(const char* nom)
+{
+    return lire_rle(std::string(nom));
+}
+
+// Same as above, for any path the system can name: on Windows it is opened
+// by its wide name, whatever the code page; elsewhere by its native bytes.
+// A std::wstring or a wide literal comes here.
+[[nodiscard]] RLE_FILE_EXPORT image_rle lire_rle(const std::filesystem::path& chemin);
 
 // Same as above, from a stream already open in binary mode, read from its
 // current position to its end, never seeking. A read error is whatever the
-// stream reports as bad(): erreur_lecture. Also raises format_incorrect,
-// std::bad_alloc or std::length_error. The stream's exception mask is left
-// as the caller set it; its state afterwards is unspecified.
-image_rle lire_rle(std::istream& flux);
+// stream reports as bad(): erreur_lecture with std::io_errc::stream. Also
+// raises format_incorrect, std::bad_alloc or std::length_error. The
+// stream's exception mask is left as the caller set it; its state afterwards
+// is unspecified.
+[[nodiscard]] RLE_FILE_EXPORT image_rle lire_rle(std::istream& flux);
 
 }  // namespace rle
 
