@@ -73,23 +73,24 @@ issue lire_octets(const std::string& octets)
     return lire([&] { return rle::lire_rle(flux); });
 }
 
-// The code of the erreur_lecture that `lecture` raises, as its category's
-// name and its value: a reader in a MinGW DLL carries its own C++ runtime,
-// whose category objects are not this program's.
+// An error code as its category's name and its value: a reader in a MinGW
+// DLL carries its own C++ runtime, whose category objects are not this
+// program's.
+std::string decrire_code(std::error_code code)
+{
+    return std::string(code.category().name()) + " " + std::to_string(code.value());
+}
+
+// The code of the erreur_lecture that `lecture` raises, described so.
 template <typename Lecture>
 std::string code_de_l_erreur(Lecture lecture)
 {
     try {
         static_cast<void>(lecture());
     } catch (const rle::erreur_lecture& erreur) {
-        return std::string(erreur.code().category().name()) + " " + std::to_string(erreur.code().value());
+        return decrire_code(erreur.code());
     }
     return "no erreur_lecture";
-}
-
-std::string code_attendu(std::error_code code)
-{
-    return std::string(code.category().name()) + " " + std::to_string(code.value());
 }
 
 std::string image(std::uint32_t largeur, std::uint32_t hauteur, const valeurs& donnees)
@@ -225,7 +226,7 @@ TEST(LireRle, ErreurDeLectureAChaquePosition)
     essai::tampon_morcele tampon(octets, {}, 10);
     std::istream flux(&tampon);
     EXPECT_EQ(code_de_l_erreur([&] { return rle::lire_rle(flux); }),
-              code_attendu(std::make_error_code(std::io_errc::stream)));
+              decrire_code(std::make_error_code(std::io_errc::stream)));
 }
 
 // A caller's stream that throws on end of file still reads like any other,
@@ -447,7 +448,7 @@ TEST(LireRle, ErreurDeLectureDuSysteme)
 {
     EXPECT_EQ(decrire(lire_chemin("/proc/self/mem")), "erreur_lecture");
     EXPECT_EQ(code_de_l_erreur([] { return rle::lire_rle("/proc/self/mem"); }),
-              code_attendu(std::error_code(EIO, std::system_category())));
+              decrire_code(std::error_code(EIO, std::system_category())));
 }
 #endif
 #endif
