@@ -5,6 +5,21 @@ option(INFO_RLE_SANITIZERS "Build with AddressSanitizer and UndefinedBehaviorSan
 option(INFO_RLE_FUZZ "Build the libFuzzer target (clang)" OFF)
 option(INFO_RLE_COVERAGE "Instrument for gcov coverage" OFF)
 
+# Windows' headers, as every Windows source of the project includes them:
+# without min and max as macros, which would break std::min, std::max and
+# std::numeric_limits<T>::max(), and without what the project never uses.
+if(WIN32)
+  add_compile_definitions(NOMINMAX WIN32_LEAN_AND_MEAN)
+endif()
+
+# A check for MinGW builds: every C++ source meets <windows.h>'s min and max
+# macros as Visual Studio's headers define them (tests/windows/sdk/).
+option(INFO_RLE_MACROS_SDK "Build MinGW sources as Visual Studio sees <windows.h>: min and max as macros" OFF)
+if(INFO_RLE_MACROS_SDK)
+  set(sdk "${PROJECT_SOURCE_DIR}/tests/windows/sdk")
+  add_compile_options("$<$<COMPILE_LANGUAGE:CXX>:SHELL:-isystem \"${sdk}\";SHELL:-include \"${sdk}/avant.hpp\">")
+endif()
+
 # info_rle_options(<target> [STANDARD <17|20>]): C++20 unless told otherwise
 # (a consumer's program, built as C++17, says so).
 function(info_rle_options target)

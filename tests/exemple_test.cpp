@@ -5,7 +5,7 @@
 
 #include <cstdint>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <string>
 
 // The shipped example is what the generator writes, and a real picture:
@@ -13,7 +13,9 @@
 TEST(Exemple, FichierLivreAJour)
 {
     std::ifstream fichier(INFO_RLE_EXEMPLE, std::ios_base::binary);
-    const std::string livre{std::istreambuf_iterator<char>(fichier), std::istreambuf_iterator<char>()};
+    std::ostringstream contenu;
+    contenu << fichier.rdbuf();
+    const std::string livre = contenu.str();
     EXPECT_EQ(livre, exemple::image_exemple()) << "run generer_image examples/image.rle";
 
     const rle::image_rle image = rle::lire_rle(INFO_RLE_EXEMPLE);

@@ -20,9 +20,6 @@
 #include <thread>
 
 #ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 #else
 #include <sys/stat.h>
@@ -125,7 +122,7 @@ TEST(LireRle, ChaqueTailleDeFichier)
             }
             attendu = image(mot_numerote(0), mot_numerote(4), donnees);
         }
-        EXPECT_EQ(decrire(lire_chemin(dossier.fichier("f" + std::to_string(taille) + ".rle", octets))), attendu);
+        EXPECT_EQ(decrire(lire_chemin(dossier.fichier(std::to_string(taille) + ".rle", octets))), attendu);
         EXPECT_EQ(decrire(lire_octets(octets)), attendu);
     }
 }

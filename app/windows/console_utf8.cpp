@@ -1,8 +1,5 @@
 #include "console_utf8.hpp"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 
 namespace info_rle {

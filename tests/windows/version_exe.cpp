@@ -2,9 +2,6 @@
 // properties show it, and checks it against what the build says:
 //   version_exe <exe> <version> <original file name>
 // Prints each field; fails if one is missing or differs.
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 
 #include <cstdio>
