@@ -32,6 +32,16 @@ function(info_rle_options target)
     # High warnings, the standard's rules, UTF-8 sources: for the C++
     # compiler only, never for the resource compiler.
     target_compile_options(${target} PRIVATE "$<$<COMPILE_LANGUAGE:CXX>:/W4;/permissive-;/utf-8>")
+    # Release builds check every indirect call against the program's own
+    # targets (Control Flow Guard), and on x86 and x64 say that they keep to
+    # the processor's shadow stack (CET). The stack guard (/GS), ASLR and DEP
+    # are the compiler's and the linker's defaults.
+    set(publication "$<CONFIG:Release,RelWithDebInfo>")
+    target_compile_options(${target} PRIVATE "$<$<AND:$<COMPILE_LANGUAGE:CXX>,${publication}>:/guard:cf>")
+    target_link_options(${target} PRIVATE "$<${publication}:/GUARD:CF>")
+    if(CMAKE_CXX_COMPILER_ARCHITECTURE_ID MATCHES "^(x64|X86)$")
+      target_link_options(${target} PRIVATE "$<${publication}:/CETCOMPAT>")
+    endif()
     return()
   endif()
   if(NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
@@ -63,12 +73,18 @@ function(info_rle_options target)
                                            "$<$<COMPILE_LANG_AND_ID:CXX,GNU>:${avertissements_gcc}>")
   # The standard library checks its own preconditions in debug builds.
   target_compile_definitions(${target} PRIVATE $<$<CONFIG:Debug>:_GLIBCXX_ASSERTIONS>)
-  # Release builds check buffer sizes in libc calls, guard the stack, and
-  # resolve relocations at start, then make them read-only (full RELRO); on
-  # glibc targets: MinGW would need libssp, and has no RELRO.
+  # Every build guards its stack. MinGW's GCC takes its support library
+  # (libssp) from the flag at link time, for the program and for whoever
+  # links the static reader: -static then puts it inside the program.
+  target_compile_options(${target} PRIVATE -fstack-protector-strong)
+  if(MINGW)
+    target_link_options(${target} PUBLIC -fstack-protector-strong)
+  endif()
+  # Release builds check buffer sizes in libc calls (MinGW's C library has
+  # no such checks), and on ELF resolve relocations at start, then make them
+  # read-only (full RELRO).
   if(NOT MINGW)
-    target_compile_options(
-      ${target} PRIVATE "$<$<CONFIG:Release,RelWithDebInfo>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2;-fstack-protector-strong>")
+    target_compile_options(${target} PRIVATE "$<$<CONFIG:Release,RelWithDebInfo>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2>")
     if(NOT APPLE)
       target_link_options(${target} PRIVATE "$<$<CONFIG:Release,RelWithDebInfo>:LINKER:-z,relro,-z,now>")
     endif()
