@@ -79,6 +79,9 @@ function(info_rle_options target)
   target_compile_options(${target} PRIVATE -fstack-protector-strong)
   if(MINGW)
     target_link_options(${target} PUBLIC -fstack-protector-strong)
+    # No link time in the executable's header: the same sources make the
+    # same bytes.
+    target_link_options(${target} PRIVATE LINKER:--no-insert-timestamp)
   endif()
   # Release builds check buffer sizes in libc calls (MinGW's C library has
   # no such checks), and on ELF resolve relocations at start, then make them

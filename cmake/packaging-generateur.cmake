@@ -5,7 +5,26 @@
 if(CPACK_GENERATOR STREQUAL "DEB")
   set(CPACK_COMPONENTS_GROUPING IGNORE)
   unset(CPACK_PACKAGE_DESCRIPTION_SUMMARY)
+  set(CPACK_POST_BUILD_SCRIPTS "${CPACK_INFO_RLE_SOURCES}/cmake/debian/modes-ar.cmake")
 else()
   set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
   set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
 endif()
+
+# Every time stamp in the packages (archive members, the .deb's own, the
+# zip's) is SOURCE_DATE_EPOCH, which reproducible builds agree on: when the
+# caller has not set it, the time of the sources' last commit, or in a tree
+# without git 2026-01-01 00:00:00 UTC.
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+  execute_process(
+    COMMAND git -C "${CPACK_INFO_RLE_SOURCES}" log -1 --format=%ct
+    OUTPUT_VARIABLE date_des_sources
+    OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+  if(NOT date_des_sources MATCHES "^[0-9]+$")
+    set(date_des_sources 1767225600)
+  endif()
+  set(ENV{SOURCE_DATE_EPOCH} "${date_des_sources}")
+endif()
+# A zip stores its times in local time: UTC, so that the time zone of the
+# machine that packs does not change the bytes.
+set(ENV{TZ} UTC0)

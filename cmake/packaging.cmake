@@ -13,6 +13,14 @@ info_rle_plateforme(plateforme)
 set(CPACK_PACKAGE_FILE_NAME "info_rle-${PROJECT_VERSION}-${plateforme}")
 set(CPACK_PACKAGE_DIRECTORY "${PROJECT_BINARY_DIR}/packages")
 set(CPACK_STRIP_FILES ON)
+# Beside each package, its SHA-256 as sha256sum -c checks it.
+set(CPACK_PACKAGE_CHECKSUM SHA256)
+# Reproducible: the same sources make the same bytes from any folder, at any
+# time, in any time zone and under any umask. Every time stamp is the last
+# commit's (packaging-generateur.cmake), and folders get their modes here.
+set(CPACK_INFO_RLE_SOURCES "${PROJECT_SOURCE_DIR}")
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                                                WORLD_READ WORLD_EXECUTE)
 set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 # Per generator: how the components are grouped, and the top folder.
