@@ -9,13 +9,16 @@ set(CMAKE_C_COMPILER ${triplet}-gcc)
 set(CMAKE_CXX_COMPILER ${triplet}-g++)
 include("${CMAKE_CURRENT_LIST_DIR}/croisee.cmake")
 
-file(GLOB chargeur "/usr/${triplet}/lib/ld-linux*.so.*" "/usr/${triplet}/lib/ld64.so.*")
-if(NOT chargeur)
-  message(FATAL_ERROR "no dynamic loader in /usr/${triplet}/lib: install Debian's g++-${triplet}")
+# (Not the portable tool, linked statically: it needs no loader.)
+if(NOT INFO_RLE_PORTABLE)
+  file(GLOB chargeur "/usr/${triplet}/lib/ld-linux*.so.*" "/usr/${triplet}/lib/ld64.so.*")
+  if(NOT chargeur)
+    message(FATAL_ERROR "no dynamic loader in /usr/${triplet}/lib: install Debian's g++-${triplet}")
+  endif()
+  list(GET chargeur 0 chargeur)
+  # An RPATH, not a RUNPATH: it serves the libraries that libstdc++ needs too.
+  set(CMAKE_EXE_LINKER_FLAGS_INIT "-Wl,--dynamic-linker=${chargeur} -Wl,-rpath,/usr/${triplet}/lib -Wl,--disable-new-dtags")
 endif()
-list(GET chargeur 0 chargeur)
-# An RPATH, not a RUNPATH: it serves the libraries that libstdc++ needs too.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-Wl,--dynamic-linker=${chargeur} -Wl,-rpath,/usr/${triplet}/lib -Wl,--disable-new-dtags")
 
 find_program(INFO_RLE_QEMU NAMES ${qemu} ${qemu}-static REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR "${INFO_RLE_QEMU}")
