@@ -19,6 +19,8 @@ public:
     // Opens `nom` for reading, every byte as it is, without locking other
     // programs out: they may read, write, rename or delete it meanwhile.
     // Raises erreur_ouverture when it cannot be opened or is a directory.
+    // A pipe's buffer is raised where the system allows it, so that each
+    // read takes more at once.
     // A narrow name goes to the system's narrow call (on Windows, in the
     // process's code page); a path by its native name (on Windows, wide).
     explicit fichier(const std::string& nom);

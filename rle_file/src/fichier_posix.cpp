@@ -10,9 +10,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
+#include <cstdlib>
 #include <system_error>
 
 namespace rle::systeme {
@@ -21,6 +23,41 @@ namespace {
 int descripteur(std::int64_t poignee)
 {
     return static_cast<int>(poignee);
+}
+
+#ifdef F_SETPIPE_SZ
+// The most an unprivileged process may ask for a pipe's buffer (Linux); 0
+// when the system does not say.
+int tube_maximal() noexcept
+{
+    std::array<char, 24> texte{};
+    const int limite = ::open("/proc/sys/fs/pipe-max-size", O_RDONLY | O_CLOEXEC);
+    const ssize_t lus = limite >= 0 ? ::read(limite, texte.data(), texte.size() - 1) : 0;
+    if (limite >= 0) {
+        ::close(limite);
+    }
+    return lus > 0 ? static_cast<int>(std::strtol(texte.data(), nullptr, 10)) : 0;
+}
+#endif
+
+// A pipe hands its reader at most its buffer's worth per wake-up, 64 KiB by
+// default: at 1 MiB, sixteen times fewer. 600 MiB through cat took the tool
+// 1.03 s with the default buffer and 0.67 s with 1 MiB, where the pipe
+// floor takes 0.44 s (bench/comparer.sh --tube, medians of interleaved runs,
+// 2-core Xeon VM). An unprivileged process may ask for no more than
+// /proc/sys/fs/pipe-max-size. Refused even that (the user's pipes already
+// hold all the memory allowed them), the buffer stays as it was.
+void elargir_tube([[maybe_unused]] int tube) noexcept
+{
+#ifdef F_SETPIPE_SZ
+    constexpr int voulu = 1 << 20;
+    if (::fcntl(tube, F_SETPIPE_SZ, voulu) < 0 && errno == EPERM) {
+        const int permis = tube_maximal();
+        if (permis > ::fcntl(tube, F_GETPIPE_SZ)) {  // never smaller than it is
+            static_cast<void>(::fcntl(tube, F_SETPIPE_SZ, std::min(permis, voulu)));
+        }
+    }
+#endif
 }
 
 }  // namespace
@@ -40,6 +77,9 @@ fichier::fichier(const std::string& nom)
     if (::fstat(ouvert, &etat) != 0 || S_ISDIR(etat.st_mode)) {
         ::close(ouvert);
         throw erreur_ouverture{};
+    }
+    if (S_ISFIFO(etat.st_mode)) {
+        elargir_tube(ouvert);
     }
     poignee_ = ouvert;
     genre_ = static_cast<int>(etat.st_mode & S_IFMT);
