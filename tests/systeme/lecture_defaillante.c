@@ -7,6 +7,10 @@
    ECHEC_MODE=permuter replaces the path with ECHEC_REMPLACANT (rename) just
    after the file is opened, as another program could between the opening
    and any later look at the path.
+   ECHEC_MODE=tube_fige refuses every change of a pipe's buffer size
+   (F_SETPIPE_SZ fails with EPERM, as for a user whose pipes already hold
+   all the memory allowed them), and creates the file ECHEC_MARQUE to say
+   that one was asked.
    Everything else goes through untouched. */
 #define _GNU_SOURCE
 #include <dlfcn.h>
@@ -22,11 +26,14 @@
 
 typedef ssize_t (*fonction_read)(int, void*, size_t);
 typedef int (*fonction_open)(const char*, int, ...);
+typedef int (*fonction_fcntl)(int, int, ...);
 
 static int initialise;
 static fonction_read vrai_read;
 static fonction_open vrai_open;
 static fonction_open vrai_open64;
+static fonction_fcntl vrai_fcntl;
+static fonction_fcntl vrai_fcntl64;
 static const char* fichier;
 static const char* mode = "";
 static int actif;
@@ -42,6 +49,8 @@ static void initialiser(void)
     vrai_read = (fonction_read)dlsym(RTLD_NEXT, "read");
     vrai_open = (fonction_open)dlsym(RTLD_NEXT, "open");
     vrai_open64 = (fonction_open)dlsym(RTLD_NEXT, "open64");
+    vrai_fcntl = (fonction_fcntl)dlsym(RTLD_NEXT, "fcntl");
+    vrai_fcntl64 = (fonction_fcntl)dlsym(RTLD_NEXT, "fcntl64");
     fichier = getenv("ECHEC_FICHIER");
     const char* apres = getenv("ECHEC_APRES");
     if (getenv("ECHEC_MODE") != NULL) {
@@ -140,4 +149,41 @@ int open64(const char* chemin, int drapeaux, ...)
     mode_t droits = cree(drapeaux) ? va_arg(suite, mode_t) : 0;
     va_end(suite);
     return ouvrir(1, chemin, drapeaux, droits);
+}
+
+/* fcntl64 where a 32-bit host reads files of any size, fcntl elsewhere. The
+   argument, when there is one, is an int or a pointer: passed on as a
+   pointer, as the C library itself takes it. */
+static int commander(int large, int fd, int commande, void* argument)
+{
+    if (!initialise) {
+        initialiser();
+    }
+    if (commande == F_SETPIPE_SZ && strcmp(mode, "tube_fige") == 0) {
+        const char* marque = getenv("ECHEC_MARQUE");
+        if (marque != NULL) {
+            fclose(fopen(marque, "w"));
+        }
+        errno = EPERM;
+        return -1;
+    }
+    return (large ? vrai_fcntl64 : vrai_fcntl)(fd, commande, argument);
+}
+
+int fcntl(int fd, int commande, ...)
+{
+    va_list suite;
+    va_start(suite, commande);
+    void* argument = va_arg(suite, void*);
+    va_end(suite);
+    return commander(0, fd, commande, argument);
+}
+
+int fcntl64(int fd, int commande, ...)
+{
+    va_list suite;
+    va_start(suite, commande);
+    void* argument = va_arg(suite, void*);
+    va_end(suite);
+    return commander(1, fd, commande, argument);
 }
