@@ -1,23 +1,36 @@
 #!/usr/bin/env bash
 # Whole-process wall time and peak memory of info_rle, built with libstdc++
-# and with libc++, against two floors: one read() of the file into a
-# preallocated buffer, and the same into a buffer advised for transparent
-# huge pages first (the limit on Linux, where the tool does the same). Runs
-# are interleaved, on a file in the page cache. Prints the machine's CPU and
-# huge-page settings first: the figures mean little without them.
+# and with libc++, against floors, runs interleaved, on a file in the page
+# cache. Prints the machine's CPU and huge-page settings first: the figures
+# mean little without them.
 #
 #   cmake --preset bench && cmake --build --preset bench
 #   cmake --preset bench-libcxx && cmake --build --preset bench-libcxx
-#   bench/comparer.sh [MiB] [runs]        (default: 600 MiB, 15 runs)
+#   bench/comparer.sh [--tube] [MiB] [runs]      (default: 600 MiB, 15 runs)
 #
-# Reports the median and the maximum time of each program and their ratios
-# to both floors; the peak memory minus the file's size, at that size and at
+# A file: against two floors, one read() of the file into a preallocated
+# buffer, and the same into a buffer advised for transparent huge pages
+# first (the limit on Linux, where the tool does the same). Reports the
+# median and the maximum time of each program and their ratios to both
+# floors; the peak memory minus the file's size, at that size and at
 # 4 GiB + 1 MiB (a sparse file, on tmpfs where there is one); the peak
 # through a pipe as a multiple of the data. MOT_A_MOT=1 adds the plain
 # word-at-a-time reading (about ten times slower).
+#
+# --tube: the same data through a pipe (cat file | program /dev/stdin),
+# against the pipe floor: the pipe's buffer raised to 1 MiB and one buffer
+# grown by realloc(); and that floor with the pipe's default 64 KiB buffer.
+# Reports each program's median and maximum time of the whole pipeline,
+# their ratios to the pipe floor, and the peak memory as a multiple of the
+# data.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+tube=0
+if [ "${1:-}" = --tube ]; then
+  tube=1
+  shift
+fi
 mib=${1:-600}
 runs=${2:-15}
 dossier=${TMPDIR:-/tmp}
@@ -25,12 +38,18 @@ fichier=$dossier/info_rle_${mib}MiB.rle
 declare -A commande=(
   [plancher]=build/bench/bench/plancher
   [plancher_hp]="build/bench/bench/plancher --grandes-pages"
+  [tube]="build/bench/bench/plancher --tube"
+  [tube_64k]="build/bench/bench/plancher --tube-64k"
   [info_rle]=build/bench/info_rle
   [libcxx]=build/bench-libcxx/info_rle
   [mot_a_mot]=build/bench/bench/mot_a_mot
 )
-programmes=(plancher plancher_hp info_rle libcxx)
-[ "${MOT_A_MOT:-0}" = 1 ] && programmes+=(mot_a_mot)
+if [ $tube = 1 ]; then
+  programmes=(tube tube_64k info_rle libcxx)
+else
+  programmes=(plancher plancher_hp info_rle libcxx)
+  [ "${MOT_A_MOT:-0}" = 1 ] && programmes+=(mot_a_mot)
+fi
 for p in "${programmes[@]}"; do
   executable=${commande[$p]%% *}
   [ -x "$executable" ] || { echo "$executable is missing: build the bench and bench-libcxx presets" >&2; exit 1; }
@@ -53,10 +72,15 @@ cat "$fichier" >/dev/null  # into the page cache
 
 mesure=$(mktemp)
 trap 'rm -f "$mesure"' EXIT
-mesurer() {  # prints "seconds peak-KiB" for one run of "$@"
-  local debut fin
+mesurer() {  # prints "seconds peak-KiB" for one run of "${@:2}" on file $1, or on a pipe from it
+  local debut fin entree=$1
+  shift
   debut=$(date +%s%N)
-  /usr/bin/time -o "$mesure" -f '%M' "$@" >/dev/null
+  if [ $tube = 1 ]; then
+    cat "$entree" | /usr/bin/time -o "$mesure" -f '%M' "$@" /dev/stdin >/dev/null
+  else
+    /usr/bin/time -o "$mesure" -f '%M' "$@" "$entree" >/dev/null
+  fi
   fin=$(date +%s%N)
   echo "$(awk -v d="$debut" -v f="$fin" 'BEGIN {printf "%.4f", (f - d) / 1e9}') $(cat "$mesure")"
 }
@@ -67,13 +91,27 @@ declare -A temps memoire
 for ((i = 0; i < runs; i++)); do
   for p in "${programmes[@]}"; do
     # shellcheck disable=SC2086 # a command and its options
-    read -r s k < <(mesurer ${commande[$p]} "$fichier")
+    read -r s k < <(mesurer "$fichier" ${commande[$p]})
     temps[$p]+="$s "
     memoire[$p]+="$k "
   done
 done
 
 taille_kib=$(($(stat -c %s "$fichier") / 1024))
+if [ $tube = 1 ]; then
+  t_tube=$(mediane <<<"${temps[tube]}")
+  m_tube=$(maximum <<<"${temps[tube]}")
+  printf 'file: %s, %d KiB, through a pipe (cat), %d interleaved runs each\n' "$fichier" "$taille_kib" "$runs"
+  printf 'tube: the pipe floor (1 MiB pipe buffer, one buffer grown by realloc); tube_64k: the default buffer\n\n'
+  printf '%-11s %8s %8s %9s %9s %14s\n' program "median s" "max s" "med/tube" "max/tube" "peak / data"
+  for p in "${programmes[@]}"; do
+    awk -v p="$p" -v t="$(mediane <<<"${temps[$p]}")" -v m="$(maximum <<<"${temps[$p]}")" -v tt="$t_tube" \
+      -v mt="$m_tube" -v k="$(mediane <<<"${memoire[$p]}")" -v f="$taille_kib" \
+      'BEGIN {printf "%-11s %8.3f %8.3f %9.3f %9.3f %14.3f\n", p, t, m, t / tt, m / mt, k / f}'
+  done
+  exit 0
+fi
+
 t_plancher=$(mediane <<<"${temps[plancher]}")
 m_plancher=$(maximum <<<"${temps[plancher]}")
 t_hp=$(mediane <<<"${temps[plancher_hp]}")
@@ -109,7 +147,7 @@ grand_kib=$(($(stat -c %s "$grand") / 1024))
 for p in info_rle libcxx; do
   pics=""
   for ((i = 0; i < 3; i++)); do
-    read -r _ k < <(mesurer "${commande[$p]}" "$grand")
+    read -r _ k < <(mesurer "$grand" "${commande[$p]}")
     pics+="$k "
   done
   awk -v p="$p" -v k="$(mediane <<<"$pics")" -v f="$grand_kib" \
