@@ -12,7 +12,8 @@
 // whole pair is not part of the image and is ignored.
 //
 // Each call stands alone and keeps no state: any number of threads may read
-// at once, each its own file or stream.
+// at once, each its own file or stream. <rle_file/version.hpp> gives the
+// version as RLE_FILE_VERSION_MAJOR, _MINOR and _PATCH.
 
 #include <rle_file/export.hpp>
 
@@ -52,7 +53,9 @@ public:
     // in std::system_category()); std::io_errc::stream when a caller's stream
     // went bad; empty (0) when the system reported nothing wrong but the file
     // came out shorter than what was already read from it, cut by another
-    // program meanwhile.
+    // program meanwhile. A reader in a DLL built with MinGW carries its own
+    // C++ runtime, whose category objects are not the program's: compare a
+    // code's value and category name there, not its category.
     [[nodiscard]] std::error_code code() const noexcept { return code_; }
 
 private:
