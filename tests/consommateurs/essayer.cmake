@@ -13,10 +13,12 @@
 #
 # The ways:
 #   installation          installs the project's build in PREFIXE, for the
-#                         ways below that use it
+#                         ways below that use it; configurations installed
+#                         there in turn keep their own library files
 #   find_package          examples/consumer against the installed package
 #   add_subdirectory      examples/consumer with the reader's sources in its
-#                         tree: only the reader is built, nothing installed
+#                         tree: only the reader is defined (CMake's file API
+#                         lists the targets), nothing installed
 #   partagee              a shared library of the consumer's that links the
 #                         installed static reader
 #   pkg-config            examples/consumer/main.cpp, flags from pkg-config
