@@ -11,7 +11,8 @@ option(INFO_RLE_INSTALL "Install rules for the reader (and, at the top level, th
 option(INFO_RLE_DEBIAN "Install Debian's documents and make .deb packages" OFF)
 
 # A tool that needs nothing of the Linux it runs on: linked statically, it
-# starts on any x86-64 Linux of the last ten years, whatever its C library.
+# starts on any Linux of its processor of the last ten years, whatever its C
+# library.
 option(INFO_RLE_PORTABLE "Link the tool statically, for an archive that runs on any Linux" OFF)
 
 # Windows finds a program's DLLs beside it: with a shared reader, every
