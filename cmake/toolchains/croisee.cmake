@@ -6,3 +6,15 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# info_rle_emulateur(<cache variable> <Debian package> <program names>...):
+# runs what the build makes through that program. The tests need it; a
+# build that only makes packages does without.
+function(info_rle_emulateur variable paquet)
+  find_program(${variable} NAMES ${ARGN})
+  if(${variable})
+    set(CMAKE_CROSSCOMPILING_EMULATOR "${${variable}}" PARENT_SCOPE)
+  elseif(INFO_RLE_DEVELOPER_MODE)
+    message(FATAL_ERROR "the tests run through ${ARGV2}: install Debian's ${paquet}")
+  endif()
+endfunction()

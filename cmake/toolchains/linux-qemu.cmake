@@ -20,10 +20,4 @@ if(NOT INFO_RLE_PORTABLE)
   set(CMAKE_EXE_LINKER_FLAGS_INIT "-Wl,--dynamic-linker=${chargeur} -Wl,-rpath,/usr/${triplet}/lib -Wl,--disable-new-dtags")
 endif()
 
-# The tests run through qemu; a build that makes packages only needs none.
-find_program(INFO_RLE_QEMU NAMES ${qemu} ${qemu}-static)
-if(INFO_RLE_QEMU)
-  set(CMAKE_CROSSCOMPILING_EMULATOR "${INFO_RLE_QEMU}")
-elseif(INFO_RLE_DEVELOPER_MODE)
-  message(FATAL_ERROR "the tests run through ${qemu}: install Debian's qemu-user")
-endif()
+info_rle_emulateur(INFO_RLE_QEMU qemu-user ${qemu} ${qemu}-static)

@@ -15,10 +15,4 @@ include("${CMAKE_CURRENT_LIST_DIR}/croisee.cmake")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
 
-# The tests run through wine; a build that makes packages only needs none.
-find_program(INFO_RLE_WINE NAMES wine wine64)
-if(INFO_RLE_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR "${INFO_RLE_WINE}")
-elseif(INFO_RLE_DEVELOPER_MODE)
-  message(FATAL_ERROR "the tests run through wine: install Debian's wine")
-endif()
+info_rle_emulateur(INFO_RLE_WINE wine wine wine64)
