@@ -16,10 +16,13 @@ else()
   set(INFO_RLE_DOSSIER_PROGRAMMES "${CMAKE_INSTALL_BINDIR}")
 endif()
 
+# The packages' names, as each distribution names them, and their revision
+# (Debian's revision, RPM's release): the packaging's own version.
 set(INFO_RLE_PAQUET_OUTIL info-rle)
 set(INFO_RLE_PAQUET_DEVELOPPEMENT librle-file-dev)
-set(INFO_RLE_REVISION_DEBIAN 1)
-set(INFO_RLE_VERSION_DEBIAN "${PROJECT_VERSION}-${INFO_RLE_REVISION_DEBIAN}")
+set(INFO_RLE_PAQUET_RPM_DEVELOPPEMENT ${INFO_RLE_PAQUET_OUTIL}-devel)
+set(INFO_RLE_REVISION 1)
+set(INFO_RLE_VERSION_PAQUET "${PROJECT_VERSION}-${INFO_RLE_REVISION}")
 
 # The Debian documents every package carries in /usr/share/doc/<package>: a
 # machine-readable copyright file, with the licence from LICENSE, and the
@@ -42,6 +45,13 @@ function(info_rle_documents_debian paquet composant)
           DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/doc/${paquet}" COMPONENT ${composant})
   configure_file("${PROJECT_SOURCE_DIR}/cmake/debian/lintian-overrides.in" "${dossier}/lintian/${paquet}" @ONLY)
   install(FILES "${dossier}/lintian/${paquet}" DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides"
+          COMPONENT ${composant})
+endfunction()
+
+# Fedora's packages carry their licence in /usr/share/licenses/<package>,
+# which the package's file list marks as such (%license).
+function(info_rle_licence_rpm paquet composant)
+  install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/licenses/${paquet}"
           COMPONENT ${composant})
 endfunction()
 
@@ -70,15 +80,20 @@ if(TARGET info_rle)
   else()
     install(TARGETS info_rle RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}" COMPONENT outil)
     configure_file("${PROJECT_SOURCE_DIR}/app/info_rle.1" "${PROJECT_BINARY_DIR}/man/info_rle.1" @ONLY)
-    if(INFO_RLE_DEBIAN)
-      # Debian's way: the manual page compressed, the licence in the
-      # copyright file, the documents under the package's name.
+    if(INFO_RLE_DEBIAN OR INFO_RLE_RPM)
+      # A distribution's way: the manual page compressed, the documents
+      # under the package's name, and the licence in Debian's copyright
+      # file or in Fedora's licenses/ folder.
       info_rle_gzip("${PROJECT_BINARY_DIR}/man/info_rle.1" "${PROJECT_BINARY_DIR}/man/info_rle.1.gz")
       install(FILES "${PROJECT_BINARY_DIR}/man/info_rle.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1"
               COMPONENT outil)
       install(FILES "${PROJECT_SOURCE_DIR}/README.md"
               DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/doc/${INFO_RLE_PAQUET_OUTIL}" COMPONENT outil)
-      info_rle_documents_debian(${INFO_RLE_PAQUET_OUTIL} outil)
+      if(INFO_RLE_DEBIAN)
+        info_rle_documents_debian(${INFO_RLE_PAQUET_OUTIL} outil)
+      else()
+        info_rle_licence_rpm(${INFO_RLE_PAQUET_OUTIL} outil)
+      endif()
     else()
       install(FILES "${PROJECT_BINARY_DIR}/man/info_rle.1" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1" COMPONENT outil)
       install(FILES "${PROJECT_SOURCE_DIR}/README.md" "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION "${CMAKE_INSTALL_DOCDIR}"
@@ -121,4 +136,6 @@ install(FILES "${PROJECT_BINARY_DIR}/pkgconfig/$<CONFIG>/rle_file.pc" DESTINATIO
 
 if(INFO_RLE_DEBIAN)
   info_rle_documents_debian(${INFO_RLE_PAQUET_DEVELOPPEMENT} developpement)
+elseif(INFO_RLE_RPM)
+  info_rle_licence_rpm(${INFO_RLE_PAQUET_RPM_DEVELOPPEMENT} developpement)
 endif()

@@ -1,11 +1,14 @@
-# Read by CPack once per generator. The .deb files are one per component,
-# install at the root, and each description starts with the package's own
-# synopsis (CPack would put the project's summary before it). The archives
-# hold every component in one, under a folder of their own.
-if(CPACK_GENERATOR STREQUAL "DEB")
+# Read by CPack once per generator. The .deb and .rpm files are one per
+# component and install at the root; each .deb's description starts with the
+# package's own synopsis (CPack would put the project's summary before it).
+# The archives hold every component in one, under a folder of their own.
+if(CPACK_GENERATOR MATCHES "^(DEB|RPM)$")
   set(CPACK_COMPONENTS_GROUPING IGNORE)
-  unset(CPACK_PACKAGE_DESCRIPTION_SUMMARY)
-  set(CPACK_POST_BUILD_SCRIPTS "${CPACK_INFO_RLE_SOURCES}/cmake/debian/modes-ar.cmake")
+  set(CPACK_PACKAGE_RELOCATABLE OFF)
+  if(CPACK_GENERATOR STREQUAL "DEB")
+    unset(CPACK_PACKAGE_DESCRIPTION_SUMMARY)
+    set(CPACK_POST_BUILD_SCRIPTS "${CPACK_INFO_RLE_SOURCES}/cmake/debian/modes-ar.cmake")
+  endif()
 else()
   set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
   set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)

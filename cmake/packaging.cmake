@@ -1,7 +1,8 @@
 # Release packages. Debian: two .deb packages, the tool (info-rle) and the
-# reader for developers (librle-file-dev). Elsewhere, one .tar.gz holding
-# both (on Linux, from the portable build: a tool linked statically).
-# Windows: a .zip of the tool, its README and its licence.
+# reader for developers (librle-file-dev). RPM: the same two, as Fedora names
+# them (info-rle, info-rle-devel). Elsewhere, one .tar.gz holding both (on
+# Linux, from the portable build: a tool linked statically). Windows: a .zip
+# of the tool, its README and its licence.
 set(CPACK_PACKAGE_NAME info_rle)
 set(CPACK_PACKAGE_VENDOR "${INFO_RLE_AUTEURS}")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
@@ -32,10 +33,34 @@ if(WIN32)
 elseif(INFO_RLE_DEBIAN)
   set(CPACK_GENERATOR DEB)
   set(CPACK_COMPONENTS_ALL outil developpement)
+elseif(INFO_RLE_RPM)
+  set(CPACK_GENERATOR RPM)
+  set(CPACK_COMPONENTS_ALL outil developpement)
 else()
   set(CPACK_GENERATOR TGZ)
   set(CPACK_COMPONENTS_ALL outil developpement)
 endif()
+
+# What each package holds, in the words every package format shows: a
+# synopsis (Fedora's starts with a capital) and a paragraph.
+set(INFO_RLE_RESUME_OUTIL "size and number of pairs of RLE image files")
+set(INFO_RLE_DESCRIPTION_OUTIL
+    "info_rle reads a binary run-length-encoded (RLE) image file, whose 8-byte
+header holds the image's width and height, followed by pairs of 32-bit
+values, and prints in French the width, the height and the number of pairs.
+It changes nothing and has no options. See info_rle(1).")
+set(INFO_RLE_RESUME_DEVELOPPEMENT "C++ reader for RLE image files - development files")
+set(INFO_RLE_DESCRIPTION_DEVELOPPEMENT
+    "rle_file reads a binary run-length-encoded (RLE) image file whole into
+memory: its width, its height and the 32-bit values of its pairs. This
+package holds the static library, its header, its CMake package
+(find_package(rle_file)) and its pkg-config file (rle_file).")
+foreach(resume IN ITEMS INFO_RLE_RESUME_OUTIL INFO_RLE_RESUME_DEVELOPPEMENT)
+  string(SUBSTRING "${${resume}}" 0 1 initiale)
+  string(SUBSTRING "${${resume}}" 1 -1 reste)
+  string(TOUPPER "${initiale}" initiale)
+  set(${resume}_MAJUSCULE "${initiale}${reste}")
+endforeach()
 
 # Debian. Each description's first line is the package's synopsis. Lintian
 # (-EvIL +pedantic) reports no error and no warning; the packages override
@@ -49,24 +74,56 @@ endif()
 #    take sizes known only at run time, which the fortified headers cannot
 #    check, so none of their checked forms is called.
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_RELEASE ${INFO_RLE_REVISION_DEBIAN})
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${INFO_RLE_REVISION})
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_OUTIL_PACKAGE_NAME ${INFO_RLE_PAQUET_OUTIL})
 set(CPACK_DEBIAN_OUTIL_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_OUTIL_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_OUTIL_DESCRIPTION
-    "size and number of pairs of RLE image files
-info_rle reads a binary run-length-encoded (RLE) image file, whose 8-byte
-header holds the image's width and height, followed by pairs of 32-bit
-values, and prints in French the width, the height and the number of pairs.
-It changes nothing and has no options. See info_rle(1).")
+set(CPACK_DEBIAN_OUTIL_DESCRIPTION "${INFO_RLE_RESUME_OUTIL}\n${INFO_RLE_DESCRIPTION_OUTIL}")
 set(CPACK_DEBIAN_DEVELOPPEMENT_PACKAGE_NAME ${INFO_RLE_PAQUET_DEVELOPPEMENT})
 set(CPACK_DEBIAN_DEVELOPPEMENT_PACKAGE_SECTION libdevel)
-set(CPACK_DEBIAN_DEVELOPPEMENT_DESCRIPTION
-    "C++ reader for RLE image files - development files
-rle_file reads a binary run-length-encoded (RLE) image file whole into
-memory: its width, its height and the 32-bit values of its pairs. This
-package holds the static library, its header, its CMake package
-(find_package(rle_file)) and its pkg-config file (rle_file).")
+set(CPACK_DEBIAN_DEVELOPPEMENT_DESCRIPTION "${INFO_RLE_RESUME_DEVELOPPEMENT}\n${INFO_RLE_DESCRIPTION_DEVELOPPEMENT}")
+
+# RPM, as Fedora names and lays out its packages: info-rle and
+# info-rle-devel (which, holding a static library only, also provides
+# info-rle-static), the libraries in lib64 on 64-bit hosts (the preset's
+# CMAKE_INSTALL_LIBDIR), the licence marked as such. The tool is the static
+# one of the portable archive, so that the package installs on every RPM
+# distribution still supported, whatever its C library: it requires no
+# shared library at all. The payload is xz, which every rpm since RHEL 6
+# reads. rpmlint (with cmake/rpm/rpmlint.toml, which says what is left on
+# purpose, and why) reports nothing.
+set(CPACK_RPM_COMPONENT_INSTALL ON)
+set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
+set(CPACK_RPM_PACKAGE_RELEASE ${INFO_RLE_REVISION})
+set(CPACK_RPM_PACKAGE_LICENSE MIT)
+set(CPACK_RPM_PACKAGE_URL "${INFO_RLE_DEPOT}")
+set(CPACK_RPM_COMPRESSION_TYPE xz)
+set(CPACK_RPM_CHANGELOG_FILE "${PROJECT_BINARY_DIR}/rpm/changelog")
+configure_file("${PROJECT_SOURCE_DIR}/cmake/rpm/changelog.in" "${CPACK_RPM_CHANGELOG_FILE}" @ONLY)
+set(CPACK_RPM_OUTIL_PACKAGE_NAME ${INFO_RLE_PAQUET_OUTIL})
+set(CPACK_RPM_OUTIL_PACKAGE_SUMMARY "${INFO_RLE_RESUME_OUTIL_MAJUSCULE}")
+set(CPACK_RPM_OUTIL_PACKAGE_DESCRIPTION "${INFO_RLE_DESCRIPTION_OUTIL}")
+set(CPACK_RPM_DEVELOPPEMENT_PACKAGE_NAME ${INFO_RLE_PAQUET_RPM_DEVELOPPEMENT})
+set(CPACK_RPM_DEVELOPPEMENT_PACKAGE_SUMMARY "${INFO_RLE_RESUME_DEVELOPPEMENT_MAJUSCULE}")
+set(CPACK_RPM_DEVELOPPEMENT_PACKAGE_DESCRIPTION "${INFO_RLE_DESCRIPTION_DEVELOPPEMENT}")
+set(CPACK_RPM_DEVELOPPEMENT_PACKAGE_PROVIDES "${INFO_RLE_PAQUET_OUTIL}-static = ${INFO_RLE_VERSION_PAQUET}")
+set(CPACK_RPM_OUTIL_USER_FILELIST "%license /usr/share/licenses/${INFO_RLE_PAQUET_OUTIL}/LICENSE"
+                                  "%doc /usr/share/doc/${INFO_RLE_PAQUET_OUTIL}/README.md")
+set(CPACK_RPM_DEVELOPPEMENT_USER_FILELIST "%license /usr/share/licenses/${INFO_RLE_PAQUET_RPM_DEVELOPPEMENT}/LICENSE")
+set(CPACK_RPM_OUTIL_PACKAGE_GROUP Applications/Multimedia)
+set(CPACK_RPM_DEVELOPPEMENT_PACKAGE_GROUP Development/Libraries)
+# Folders that other packages own (filesystem, pkgconf, cmake-filesystem).
+set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION /usr/share/licenses /usr/share/man /usr/share/man/man1
+                                                  /usr/lib64/pkgconfig /usr/lib64/cmake)
+# Reproducible: the build time and every file's time are SOURCE_DATE_EPOCH,
+# the build host a fixed name; and no /usr/lib/.build-id links, which only
+# debuginfo packages, not made here, would use.
+set(CPACK_RPM_SPEC_MORE_DEFINE
+    "%define packager ${INFO_RLE_MAINTENEUR}
+%define _buildhost reproducible
+%define use_source_date_epoch_as_buildtime 1
+%define clamp_mtime_to_source_date_epoch 1
+%define _build_id_links none")
 
 include(CPack)

@@ -10,6 +10,17 @@ option(INFO_RLE_INSTALL "Install rules for the reader (and, at the top level, th
 # overrides) and .deb packages: only where Debian packages are made.
 option(INFO_RLE_DEBIAN "Install Debian's documents and make .deb packages" OFF)
 
+# Fedora's way (the licence under licenses/, the documents under the
+# package's name) and .rpm packages: only where RPM packages are made.
+option(INFO_RLE_RPM "Install as Fedora packages do and make .rpm packages" OFF)
+
+# Where the project lives and publishes its releases: the RPM packages' URL,
+# the winget and Scoop manifests and the Homebrew formula name it. The
+# release workflow sets it from the repository it runs in; a build made
+# elsewhere names no real place.
+set(INFO_RLE_DEPOT "https://example.invalid/info_rle" CACHE STRING
+    "The repository's address, whose releases are <address>/releases/download/v<version>/")
+
 # A tool that needs nothing of the Linux it runs on: linked statically, it
 # starts on any Linux of its processor of the last ten years, whatever its C
 # library.
