@@ -12,6 +12,9 @@ if(CPACK_GENERATOR MATCHES "^(DEB|RPM)$")
 else()
   set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
   set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
+  if(CPACK_GENERATOR STREQUAL "ZIP")
+    set(CPACK_POST_BUILD_SCRIPTS "${CPACK_INFO_RLE_SOURCES}/cmake/windows/manifestes.cmake")
+  endif()
 endif()
 
 # Every time stamp in the packages (archive members, the .deb's own, the

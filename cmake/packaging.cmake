@@ -20,6 +20,11 @@ set(CPACK_PACKAGE_CHECKSUM SHA256)
 # time, in any time zone and under any umask. Every time stamp is the last
 # commit's (packaging-generateur.cmake), and folders get their modes here.
 set(CPACK_INFO_RLE_SOURCES "${PROJECT_SOURCE_DIR}")
+# What the winget and Scoop manifests written beside the Windows zip say
+# (windows/manifestes.cmake), winget's identifier chosen once for good.
+set(CPACK_INFO_RLE_DEPOT "${INFO_RLE_DEPOT}")
+set(CPACK_INFO_RLE_DROITS "${INFO_RLE_DROITS}")
+set(CPACK_INFO_RLE_WINGET info_rle.info_rle)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                                 WORLD_READ WORLD_EXECUTE)
 set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
@@ -61,6 +66,7 @@ foreach(resume IN ITEMS INFO_RLE_RESUME_OUTIL INFO_RLE_RESUME_DEVELOPPEMENT)
   string(TOUPPER "${initiale}" initiale)
   set(${resume}_MAJUSCULE "${initiale}${reste}")
 endforeach()
+set(CPACK_INFO_RLE_RESUME "${INFO_RLE_RESUME_OUTIL_MAJUSCULE}")
 
 # Debian. Each description's first line is the package's synopsis. Lintian
 # (-EvIL +pedantic) reports no error and no warning; the packages override

@@ -16,10 +16,20 @@ option(INFO_RLE_RPM "Install as Fedora packages do and make .rpm packages" OFF)
 
 # Where the project lives and publishes its releases: the RPM packages' URL,
 # the winget and Scoop manifests and the Homebrew formula name it. The
-# release workflow sets it from the repository it runs in; a build made
-# elsewhere names no real place.
-set(INFO_RLE_DEPOT "https://example.invalid/info_rle" CACHE STRING
+# release workflow sets it, through the environment (a workflow preset takes
+# no -D), to the repository it runs in; a build made elsewhere names no real
+# place unless told.
+if(DEFINED ENV{INFO_RLE_DEPOT})
+  set(depot "$ENV{INFO_RLE_DEPOT}")
+else()
+  set(depot "https://example.invalid/info_rle")
+endif()
+set(INFO_RLE_DEPOT "${depot}" CACHE STRING
     "The repository's address, whose releases are <address>/releases/download/v<version>/")
+if(NOT INFO_RLE_DEPOT MATCHES "^https://[^/]+/[^/]+")
+  message(FATAL_ERROR "INFO_RLE_DEPOT: an https address such as https://github.com/<owner>/<name>, not '${INFO_RLE_DEPOT}'")
+endif()
+string(REGEX REPLACE "/+$" "" INFO_RLE_DEPOT "${INFO_RLE_DEPOT}")
 
 # A tool that needs nothing of the Linux it runs on: linked statically, it
 # starts on any Linux of its processor of the last ten years, whatever its C
