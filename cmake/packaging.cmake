@@ -133,3 +133,13 @@ set(CPACK_RPM_SPEC_MORE_DEFINE
 %define _build_id_links none")
 
 include(CPack)
+
+# The release's source archive and the Homebrew formula that builds from it
+# (package-source workflow), beside the packages: made from the last commit,
+# not from this build.
+add_custom_target(
+  archive_sources
+  COMMAND "${CMAKE_COMMAND}" "-DSOURCES=${PROJECT_SOURCE_DIR}" "-DSORTIE=${CPACK_PACKAGE_DIRECTORY}"
+          "-DVERSION=${PROJECT_VERSION}" "-DDEPOT=${INFO_RLE_DEPOT}" "-DRESUME=${INFO_RLE_RESUME_OUTIL_MAJUSCULE}" -P
+          "${PROJECT_SOURCE_DIR}/cmake/sources/archive.cmake"
+  VERBATIM)

@@ -1,0 +1,44 @@
+# Writes in SORTIE the sources of the commit checked out, as the release
+# publishes them, and the Homebrew formula that builds from them:
+#   info_rle-<version>.tar.gz  the commit's files, as git archive lays them
+#                              out (git's own modes, the commit's time, in
+#                              path order) under info_rle-<version>/,
+#                              compressed by gzip without name or time: the
+#                              same bytes wherever and whenever it is made
+#                              from that commit;
+#   info_rle-<version>.tar.gz.sha256, as sha256sum -c checks it;
+#   info_rle.rb                the formula, with the archive's URL in the
+#                              release and its SHA-256.
+#
+#   cmake -DSOURCES=<checkout> -DSORTIE=<folder> -DVERSION=<version>
+#         -DDEPOT=<repository's address> -DRESUME=<synopsis> -P archive.cmake
+cmake_minimum_required(VERSION 3.25)
+
+find_program(GIT git REQUIRED)
+find_program(GZIP gzip REQUIRED)
+set(nom "info_rle-${VERSION}")
+set(archive "${SORTIE}/${nom}.tar.gz")
+file(MAKE_DIRECTORY "${SORTIE}")
+
+# Changes not committed are not in the archive: say so.
+execute_process(COMMAND "${GIT}" -C "${SOURCES}" status --porcelain --untracked-files=no
+                OUTPUT_VARIABLE changements RESULT_VARIABLE statut)
+if(NOT statut EQUAL 0)
+  message(FATAL_ERROR "${SOURCES} is not a git checkout: the source archive is made from a commit")
+elseif(changements)
+  message(WARNING "the source archive holds the last commit, without these changes:\n${changements}")
+endif()
+
+# tar.umask pinned, whatever the user's git says: files 644, programs 755.
+execute_process(
+  COMMAND "${GIT}" -C "${SOURCES}" -c tar.umask=0022 archive --format=tar "--prefix=${nom}/" HEAD
+  COMMAND "${GZIP}" -9n
+  OUTPUT_FILE "${archive}"
+  RESULTS_VARIABLE statuts)
+if(NOT statuts STREQUAL "0;0")
+  message(FATAL_ERROR "git archive | gzip: ${statuts}")
+endif()
+file(SHA256 "${archive}" EMPREINTE)
+file(WRITE "${archive}.sha256" "${EMPREINTE}  ${nom}.tar.gz\n")
+configure_file("${CMAKE_CURRENT_LIST_DIR}/../homebrew/info_rle.rb.in" "${SORTIE}/info_rle.rb" @ONLY)
+message(STATUS "${archive}: SHA-256 ${EMPREINTE}; ${SORTIE}/info_rle.rb")
