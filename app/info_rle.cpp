@@ -2,12 +2,14 @@
 
 #include <rle_file/lire_rle.hpp>
 
+#include <cstddef>
 #include <exception>
 #include <ios>
 #include <new>
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace info_rle {
 namespace {
@@ -53,7 +55,69 @@ const char* message_pour(const std::exception& exception)
     return message_inattendu;
 }
 
+// The length of the well-formed UTF-8 sequence that starts `texte` (RFC 3629:
+// no overlong form, no surrogate, nothing past U+10FFFF), or 0.
+std::size_t sequence_utf8(std::string_view texte)
+{
+    const auto octet = [texte](std::size_t rang) { return static_cast<unsigned char>(texte[rang]); };
+    const unsigned char premier = octet(0);
+    if (premier < 0x80) {
+        return 1;
+    }
+    std::size_t longueur = 4;
+    unsigned char second_min = 0x80;
+    unsigned char second_max = 0xBF;
+    if (premier >= 0xC2 && premier <= 0xDF) {
+        longueur = 2;
+    } else if (premier >= 0xE0 && premier <= 0xEF) {
+        longueur = 3;
+        second_min = premier == 0xE0 ? 0xA0 : 0x80;  // no overlong form
+        second_max = premier == 0xED ? 0x9F : 0xBF;  // no surrogate
+    } else if (premier == 0xF0) {
+        second_min = 0x90;
+    } else if (premier == 0xF4) {
+        second_max = 0x8F;  // up to U+10FFFF
+    } else if (premier < 0xF1 || premier > 0xF3) {
+        return 0;
+    }
+    if (texte.size() < longueur || octet(1) < second_min || octet(1) > second_max) {
+        return 0;
+    }
+    for (std::size_t rang = 2; rang < longueur; ++rang) {
+        if (octet(rang) < 0x80 || octet(rang) > 0xBF) {
+            return 0;
+        }
+    }
+    return longueur;
+}
+
 }  // namespace
+
+std::string lisible_sur_terminal(std::string_view texte)
+{
+    std::string lisible;
+    lisible.reserve(texte.size());
+    while (!texte.empty()) {
+        const auto premier = static_cast<unsigned char>(texte.front());
+        const std::size_t longueur = sequence_utf8(texte);
+        bool controle = false;
+        if (longueur == 0) {
+            controle = premier >= 0x80 && premier <= 0x9F;  // a stray byte, which some terminals take for C1
+        } else if (longueur == 1) {
+            controle = premier < 0x20 || premier == 0x7F;  // C0 and DEL
+        } else {
+            controle = premier == 0xC2 && static_cast<unsigned char>(texte[1]) <= 0x9F;  // C1: U+0080 to U+009F
+        }
+        const std::size_t pris = longueur == 0 ? 1 : longueur;
+        if (controle) {
+            lisible += '?';
+        } else {
+            lisible.append(texte.substr(0, pris));
+        }
+        texte.remove_prefix(pris);
+    }
+    return lisible;
+}
 
 // Numbers go through std::to_string so that they stay plain decimal whatever
 // the stream's locale or flags.
@@ -71,7 +135,7 @@ int rapporter(const rle::image_rle& image, std::ostream& sortie, std::ostream& e
     return statut_succes;
 }
 
-int executer(int argc, const char* const* argv, std::ostream& sortie, std::ostream& erreurs)
+int executer(int argc, const char* const* argv, std::ostream& sortie, std::ostream& erreurs, bool sortie_terminal)
 {
     try {
         int statut = statut_succes;
@@ -80,8 +144,17 @@ int executer(int argc, const char* const* argv, std::ostream& sortie, std::ostre
         } else if (argc < 2 || argv[1] == nullptr) {
             usage(argv[0], sortie);
         } else {
-            // The progress line goes out before anything is allocated.
-            sortie << "Tentative de lire le fichier " << argv[1] << "..." << std::flush;
+            // The progress line goes out before the file is read. A
+            // terminal sees the path with its control characters as '?':
+            // a file name must not drive it. Elsewhere the bytes are the
+            // path's own, for scripts.
+            sortie << "Tentative de lire le fichier ";
+            if (sortie_terminal) {
+                sortie << lisible_sur_terminal(argv[1]);
+            } else {
+                sortie << argv[1];
+            }
+            sortie << "..." << std::flush;
             statut = rapporter(rle::lire_rle(argv[1]), sortie, erreurs);
         }
         return sortie ? statut : signaler(message_ecriture, erreurs);

@@ -4,14 +4,25 @@
 #include <rle_file/lire_rle.hpp>
 
 #include <iosfwd>
+#include <string>
+#include <string_view>
 
 namespace info_rle {
 
 // Runs the tool on a command line: prints the usage line, or reads the file
 // named by the first argument and reports its size and number of pairs on
-// `sortie`, or an error message on `erreurs`. Returns the exit status: 0 for
-// a report or the usage line, 1 for any failure.
-int executer(int argc, const char* const* argv, std::ostream& sortie, std::ostream& erreurs);
+// `sortie`, or an error message on `erreurs`. When `sortie_terminal` says
+// that `sortie` is shown on a terminal, the path is echoed as
+// lisible_sur_terminal() shows it. Returns the exit status: 0 for a report or
+// the usage line, 1 for any failure.
+int executer(int argc, const char* const* argv, std::ostream& sortie, std::ostream& erreurs,
+             bool sortie_terminal = false);
+
+// `texte` with each control character as '?', so that it cannot drive a
+// terminal: C0 controls and DEL, the C1 controls U+0080 to U+009F written in
+// UTF-8, and bytes 0x80 to 0x9F outside any well-formed UTF-8 sequence. Every
+// other byte, valid UTF-8 or not, stays as it is.
+std::string lisible_sur_terminal(std::string_view texte);
 
 // Completes the progress line with the report on an image that was read:
 // its size on `sortie`, then its number of pairs, or a warning on `erreurs`

@@ -119,6 +119,47 @@ TEST(InfoRle, NombresToujoursEnDecimal)
     EXPECT_EQ(sortie.str(), rapport(chemin, "1234567", "89", "1"));
 }
 
+// On a terminal, each control character of a path shows as '?' (C0, DEL, C1
+// in UTF-8, stray bytes 0x80 to 0x9F); every other byte stays, valid UTF-8 or
+// not, and a sequence cut short is not taken for a whole one.
+TEST(InfoRle, LisibleSurTerminal)
+{
+    const struct {
+        std::string texte;
+        std::string lisible;
+    } cas[] = {
+        {"image.rle", "image.rle"},
+        {"x\x1b]0;titre\x07\x1b[2J.rle", "x?]0;titre??[2J.rle"},
+        {std::string("a\0b\x01\x1f\x7f\x20~", 8), "a?b??? ~"},
+        {"\xc2\x80\xc2\x9b[2J\xc2\x9f\xc2\xa0", "??[2J?\xc2\xa0"},  // U+0080, CSI, U+009F; U+00A0 stays
+        {"\x9b[2J\x80\x9f\xa0\xff", "?[2J??\xa0\xff"},              // stray bytes
+        {"donn\u00e9es \u20ac \u753b\u50cf \U0001F600",
+         "donn\u00e9es \u20ac \u753b\u50cf \U0001F600"},         // valid, continuations 0x80 to 0x9F too
+        {"\xe2\x82", "\xe2?"},                                   // cut short
+        {"\xc0\x80 \xe0\x80\x80 \xed\xa0\x80 \xf4\x90\x80\x80",  // overlong, surrogate, past U+10FFFF
+         "\xc0? \xe0?? \xed\xa0? \xf4???"},
+        {"", ""},
+    };
+    for (const auto& un_cas : cas) {
+        SCOPED_TRACE(un_cas.texte);
+        EXPECT_EQ(info_rle::lisible_sur_terminal(un_cas.texte), un_cas.lisible);
+    }
+
+    // The path as the progress line echoes it, on a terminal and elsewhere.
+    // Windows cannot name a file so: this one is absent, and the system
+    // tests open a real one on Linux.
+    const std::string chemin = "x\x1b]0;titre\x07.rle";
+    const char* argv[] = {"info_rle", chemin.c_str(), nullptr};
+    for (const bool terminal : {false, true}) {
+        SCOPED_TRACE(terminal ? "terminal" : "pipe");
+        std::ostringstream sortie;
+        std::ostringstream erreurs;
+        EXPECT_EQ(info_rle::executer(2, argv, sortie, erreurs, terminal), 1);
+        EXPECT_EQ(sortie.str(), progression(terminal ? "x?]0;titre?.rle" : chemin));
+        EXPECT_EQ(erreurs.str(), erreur_ouverture);
+    }
+}
+
 // What the stream held each time it was flushed.
 class tampon_vidages : public std::stringbuf {
 public:

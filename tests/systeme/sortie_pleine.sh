@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Standard output on a full device: the report cannot be written, so the
-# run fails (status 1) and says so on standard error.
+# run fails (status 1) and says so on standard error. Standard output a pipe
+# whose reader is gone: the tool ends silently, killed by SIGPIPE, as other
+# command-line tools do (a pager quit, head satisfied).
 #
 #   sortie_pleine.sh <info_rle> <file>
 set -u
@@ -18,4 +20,13 @@ for arguments in "$fichier" ""; do
     echo "ok: info_rle ${arguments:-(no argument)} >/dev/full"
   fi
 done
+erreurs=$(mktemp)
+trap 'rm -f "$erreurs"' EXIT
+statuts=$({ sleep 0.5; "${commande[@]}" "$fichier" 2>"$erreurs"; } | :; echo "${PIPESTATUS[0]}")
+if [ "$statuts" != 141 ] || [ -s "$erreurs" ]; then
+  echo "FAIL: info_rle $fichier | (closed): status $statuts, stderr $(cat -A "$erreurs")"
+  echecs=$((echecs + 1))
+else
+  echo "ok: info_rle $fichier | (closed): silent, SIGPIPE"
+fi
 exit $(( echecs > 0 ))
