@@ -125,7 +125,10 @@ install(FILES "${PROJECT_BINARY_DIR}/rle_fileConfig.cmake" "${PROJECT_BINARY_DIR
 
 # pkg-config, for builds that are not CMake's; relative to its own place, so
 # that an unpacked archive works wherever it lands, and naming the library
-# as the configuration built it (a Debug build's name ends in d).
+# as the configuration built it (a Debug build's name ends in d). A static
+# link (pkg-config --static) also takes the link options the CMake package
+# gives: with MinGW, the stack protector's, whose support library the
+# compiler then adds.
 file(RELATIVE_PATH INFO_RLE_PC_VERS_PREFIXE "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
 string(REGEX REPLACE "/$" "" INFO_RLE_PC_VERS_PREFIXE "${INFO_RLE_PC_VERS_PREFIXE}")
 configure_file("${PROJECT_SOURCE_DIR}/cmake/rle_file.pc.in" "${PROJECT_BINARY_DIR}/rle_file.pc.in" @ONLY)

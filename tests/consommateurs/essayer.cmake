@@ -9,7 +9,7 @@
 #         -DSUFFIXE_EXE=<.exe or nothing> -DBIBLIOTHEQUE=<shared library's
 #         name with its prefix> -DSUFFIXE_BIBLIOTHEQUE=<its suffix>
 #         -DDOSSIER_OUTIL=<the tool's folder in an install>
-#         [-DPKG_CONFIG=<path>] [-DNM=<nm>] -P essayer.cmake
+#         [-DPKG_CONFIG=<path>] [-DNM=<nm>] [-DEMULATEUR=<wine>] -P essayer.cmake
 #
 # The ways:
 #   installation          installs the project's build in PREFIXE, for the
@@ -22,6 +22,8 @@
 #   partagee              a shared library of the consumer's that links the
 #                         installed static reader
 #   pkg-config            examples/consumer/main.cpp, flags from pkg-config
+#                         for a static link (--static), run through the
+#                         emulator when cross-compiled
 #   bibliotheque_partagee the project itself with BUILD_SHARED_LIBS=ON,
 #                         installed: the tool finds the reader by itself,
 #                         and (Linux) the reader exports its API alone
@@ -155,12 +157,13 @@ elseif(MODE STREQUAL "pkg-config")
   file(GLOB_RECURSE pc "${PREFIXE}/rle_file.pc")
   get_filename_component(chemin_pc "${pc}" DIRECTORY)
   set(ENV{PKG_CONFIG_PATH} "${chemin_pc}")
-  executer("${PKG_CONFIG}" --cflags --libs rle_file)
+  executer("${PKG_CONFIG}" --static --cflags --libs rle_file)
   separate_arguments(drapeaux_pc UNIX_COMMAND "${sortie}")
   separate_arguments(drapeaux UNIX_COMMAND "${DRAPEAUX_CXX} ${DRAPEAUX_EDITION}")
   file(MAKE_DIRECTORY "${dossier}")
-  executer("${CXX}" -std=c++17 ${drapeaux} "${consommateur}/main.cpp" ${drapeaux_pc} -o "${dossier}/somme_combien")
-  attendre("${dossier}/somme_combien" "${pixels}")
+  set(somme "${dossier}/somme_combien${SUFFIXE_EXE}")
+  executer("${CXX}" -std=c++17 ${drapeaux} "${consommateur}/main.cpp" ${drapeaux_pc} -o "${somme}")
+  attendre("${EMULATEUR};${somme}" "${pixels}")
 
 elseif(MODE STREQUAL "bibliotheque_partagee")
   construire("${SOURCES}" "${dossier}/construction" -DBUILD_SHARED_LIBS=ON)
