@@ -1,5 +1,12 @@
 # The project's switches. A plain configure builds and installs the tool and
 # the reader, with nothing but a compiler and CMake; the presets say the rest.
+
+# Optimised unless told otherwise, as a user building a tool expects: with a
+# single-configuration generator, at the top level, with no build type given.
+get_property(plusieurs_configurations GLOBAL PROPERTY GENERATOR_IS_MULTI_CONFIG)
+if(PROJECT_IS_TOP_LEVEL AND NOT plusieurs_configurations AND NOT CMAKE_BUILD_TYPE)
+  set(CMAKE_BUILD_TYPE Release CACHE STRING "Debug, Release, RelWithDebInfo or MinSizeRel" FORCE)
+endif()
 option(INFO_RLE_DEVELOPER_MODE "Tests, examples, fuzzing, coverage and benchmarks, for the project's developers" OFF)
 
 # Built from another project's tree (add_subdirectory), only the reader is
