@@ -43,7 +43,7 @@ static size_t tube(int fd, int elargi)
     char* tampon = malloc(capacite);
     for (;;) {
         if (tampon == NULL) {
-            perror("realloc");
+            perror("malloc");
             exit(1);
         }
         size_t n = lire_tout(fd, tampon + lus, capacite - lus);
@@ -52,7 +52,13 @@ static size_t tube(int fd, int elargi)
             break;
         }
         capacite *= 2;
-        tampon = realloc(tampon, capacite);
+        char* agrandi = realloc(tampon, capacite);
+        if (agrandi == NULL) {
+            free(tampon);
+            perror("realloc");
+            exit(1);
+        }
+        tampon = agrandi;
     }
     free(tampon);
     return lus;
@@ -73,6 +79,9 @@ int main(int argc, char* argv[])
     struct stat etat;
     if (fd < 0 || fstat(fd, &etat) != 0) {
         perror(chemin);
+        if (fd >= 0) {
+            close(fd);
+        }
         return 1;
     }
     size_t lus = 0;
@@ -83,6 +92,7 @@ int main(int argc, char* argv[])
         char* tampon = malloc(taille > 0 ? taille : 1);
         if (tampon == NULL) {
             perror("malloc");
+            close(fd);
             return 1;
         }
         if (grandes_pages) {

@@ -197,13 +197,13 @@ struct issue_run {
 // Runs the tool with allocation `echec_a` failing (0: none), and only that.
 issue_run executer(const char* chemin, std::size_t echec_a = 0, bool pour_toujours = false)
 {
-    const char* argv[] = {"info_rle", chemin, nullptr};
     tampon_fixe sortie;
     tampon_fixe erreurs;
     std::ostream flux_sortie(&sortie);
     std::ostream flux_erreurs(&erreurs);
     int statut = 0;
     {
+        const char* argv[] = {"info_rle", chemin, nullptr};
         const allocations_manquantes manque(echec_a, pour_toujours);
         statut = info_rle::executer(2, argv, flux_sortie, flux_erreurs);
     }

@@ -38,9 +38,8 @@ inline std::string octets_numerotes(std::size_t taille)
 class dossier_temporaire {
 public:
     dossier_temporaire()
+        : chemin_(std::filesystem::temp_directory_path() / ("info_rle_essai_" + std::to_string(std::random_device{}())))
     {
-        std::random_device alea;
-        chemin_ = std::filesystem::temp_directory_path() / ("info_rle_essai_" + std::to_string(alea()));
         std::filesystem::create_directories(chemin_);
     }
     dossier_temporaire(const dossier_temporaire&) = delete;
@@ -57,14 +56,14 @@ public:
     // narrow string the tool takes.
     [[nodiscard]] std::string fichier(const std::string& nom, const std::string& octets) const
     {
-        const std::filesystem::path chemin = chemin_ / nom;
-        std::ofstream flux(chemin, std::ios_base::binary);
+        const std::filesystem::path complet = chemin_ / nom;
+        std::ofstream flux(complet, std::ios_base::binary);
         flux.write(octets.data(), static_cast<std::streamsize>(octets.size()));
         flux.close();
         if (!flux) {
-            throw std::runtime_error("cannot write " + chemin.string());
+            throw std::runtime_error("cannot write " + complet.string());
         }
-        return chemin.string();
+        return complet.string();
     }
 
 private:
