@@ -2,20 +2,23 @@
 # component and install at the root; each .deb's description starts with the
 # package's own synopsis (CPack would put the project's summary before it).
 # The archives hold every component in one, under a folder of their own.
+# Each package then gets its SBOM, last, from its final bytes.
+set(CPACK_POST_BUILD_SCRIPTS "")
 if(CPACK_GENERATOR MATCHES "^(DEB|RPM)$")
   set(CPACK_COMPONENTS_GROUPING IGNORE)
   set(CPACK_PACKAGE_RELOCATABLE OFF)
   if(CPACK_GENERATOR STREQUAL "DEB")
     unset(CPACK_PACKAGE_DESCRIPTION_SUMMARY)
-    set(CPACK_POST_BUILD_SCRIPTS "${CPACK_INFO_RLE_SOURCES}/cmake/debian/modes-ar.cmake")
+    list(APPEND CPACK_POST_BUILD_SCRIPTS "${CPACK_INFO_RLE_SOURCES}/cmake/debian/modes-ar.cmake")
   endif()
 else()
   set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
   set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
   if(CPACK_GENERATOR STREQUAL "ZIP")
-    set(CPACK_POST_BUILD_SCRIPTS "${CPACK_INFO_RLE_SOURCES}/cmake/windows/manifestes.cmake")
+    list(APPEND CPACK_POST_BUILD_SCRIPTS "${CPACK_INFO_RLE_SOURCES}/cmake/windows/manifestes.cmake")
   endif()
 endif()
+list(APPEND CPACK_POST_BUILD_SCRIPTS "${CPACK_INFO_RLE_SOURCES}/cmake/sbom.cmake")
 
 # Every time stamp in the packages (archive members, the .deb's own, the
 # zip's) is SOURCE_DATE_EPOCH, which reproducible builds agree on: when the

@@ -1,6 +1,7 @@
 # The README and the manual page say what the tool really prints: each
 # message of app/info_rle.cpp, and the report on examples/image.rle as the
-# end-to-end test expects it, stand in both. With GROFF set, checks instead
+# end-to-end test expects it, stand in both; and the README checks the
+# release's signature with the key of minisign.pub. With GROFF set, checks instead
 # that the manual page formats without a warning from groff (skipped where
 # there is no groff: macOS, Windows).
 #
@@ -52,6 +53,12 @@ foreach(document IN ITEMS readme manuel)
     endif()
   endforeach()
 endforeach()
+
+file(STRINGS "${SOURCES}/minisign.pub" cle REGEX "^RW")
+string(FIND "${readme}" "minisign -Vm SHA256SUMS -P ${cle}`" position)
+if(NOT cle OR position EQUAL -1)
+  string(APPEND ecarts "readme does not check SHA256SUMS with minisign.pub's key ${cle}\n")
+endif()
 
 if(ecarts)
   message(FATAL_ERROR "${ecarts}")
