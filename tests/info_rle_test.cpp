@@ -136,6 +136,7 @@ TEST(InfoRle, LisibleSurTerminal)
         {"donn\u00e9es \u20ac \u753b\u50cf \U0001F600",
          "donn\u00e9es \u20ac \u753b\u50cf \U0001F600"},         // valid, continuations 0x80 to 0x9F too
         {"\xe2\x82", "\xe2?"},                                   // cut short
+        {"\xe2\x82x \xf0\x9f\x98.", "\xe2?x \xf0??."},           // broken before its end
         {"\xc0\x80 \xe0\x80\x80 \xed\xa0\x80 \xf4\x90\x80\x80",  // overlong, surrogate, past U+10FFFF
          "\xc0? \xe0?? \xed\xa0? \xf4???"},
         {"", ""},
