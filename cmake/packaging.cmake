@@ -119,14 +119,16 @@ set(CPACK_RPM_DEVELOPPEMENT_PACKAGE_NAME ${INFO_RLE_PAQUET_RPM_DEVELOPPEMENT})
 set(CPACK_RPM_DEVELOPPEMENT_PACKAGE_SUMMARY "${INFO_RLE_RESUME_DEVELOPPEMENT_MAJUSCULE}")
 set(CPACK_RPM_DEVELOPPEMENT_PACKAGE_DESCRIPTION "${INFO_RLE_DESCRIPTION_DEVELOPPEMENT}")
 set(CPACK_RPM_DEVELOPPEMENT_PACKAGE_PROVIDES "${INFO_RLE_PAQUET_OUTIL}-static = ${INFO_RLE_VERSION_PAQUET}")
-set(CPACK_RPM_OUTIL_USER_FILELIST "%license /usr/share/licenses/${INFO_RLE_PAQUET_OUTIL}/LICENSE"
-                                  "%doc /usr/share/doc/${INFO_RLE_PAQUET_OUTIL}/README.md")
-set(CPACK_RPM_DEVELOPPEMENT_USER_FILELIST "%license /usr/share/licenses/${INFO_RLE_PAQUET_RPM_DEVELOPPEMENT}/LICENSE")
+set(licences "${CMAKE_INSTALL_FULL_DATAROOTDIR}/licenses")  # where info_rle_licence_rpm() installs
+set(CPACK_RPM_OUTIL_USER_FILELIST "%license ${licences}/${INFO_RLE_PAQUET_OUTIL}/LICENSE"
+                                  "%doc ${CMAKE_INSTALL_FULL_DATAROOTDIR}/doc/${INFO_RLE_PAQUET_OUTIL}/README.md")
+set(CPACK_RPM_DEVELOPPEMENT_USER_FILELIST "%license ${licences}/${INFO_RLE_PAQUET_RPM_DEVELOPPEMENT}/LICENSE")
 set(CPACK_RPM_OUTIL_PACKAGE_GROUP Applications/Multimedia)
 set(CPACK_RPM_DEVELOPPEMENT_PACKAGE_GROUP Development/Libraries)
 # Folders that other packages own (filesystem, pkgconf, cmake-filesystem).
-set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION /usr/share/licenses /usr/share/man /usr/share/man/man1
-                                                  /usr/lib64/pkgconfig /usr/lib64/cmake)
+set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION "${licences}" "${CMAKE_INSTALL_FULL_MANDIR}"
+                                                  "${CMAKE_INSTALL_FULL_MANDIR}/man1" "${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig"
+                                                  "${CMAKE_INSTALL_FULL_LIBDIR}/cmake")
 # Reproducible: the build time and every file's time are SOURCE_DATE_EPOCH,
 # the build host a fixed name; and no /usr/lib/.build-id links, which only
 # debuginfo packages, not made here, would use.
