@@ -9,6 +9,7 @@
 #       Scoop's, for a bucket.
 set(schema 1.12.0)
 set(identifiant "${CPACK_INFO_RLE_WINGET}")
+set(modeles "${CPACK_INFO_RLE_SOURCES}/cmake/windows")
 string(TIMESTAMP date "%Y-%m-%d" UTC)  # SOURCE_DATE_EPOCH's day
 foreach(paquet IN LISTS CPACK_PACKAGE_FILES)
   if(NOT paquet MATCHES "\\.zip$")
@@ -30,7 +31,6 @@ foreach(paquet IN LISTS CPACK_PACKAGE_FILES)
   set(url "${CPACK_INFO_RLE_DEPOT}/releases/download/v${CPACK_PACKAGE_VERSION}/${nom}")
   string(REPLACE "${CPACK_PACKAGE_VERSION}" "$version" nom_autoupdate "${nom}")
   string(REPLACE "${CPACK_PACKAGE_VERSION}" "$version" dossier_autoupdate "${dossier}")
-  set(modeles "${CPACK_INFO_RLE_SOURCES}/cmake/windows")
   configure_file("${modeles}/winget-version.yaml.in" "${CPACK_PACKAGE_DIRECTORY}/${identifiant}.yaml" @ONLY)
   configure_file("${modeles}/winget-installer.yaml.in" "${CPACK_PACKAGE_DIRECTORY}/${identifiant}.installer.yaml" @ONLY)
   configure_file("${modeles}/winget-locale.yaml.in" "${CPACK_PACKAGE_DIRECTORY}/${identifiant}.locale.en-US.yaml" @ONLY)
