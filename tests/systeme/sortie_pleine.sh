@@ -22,11 +22,6 @@ for arguments in "$fichier" ""; do
 done
 erreurs=$(mktemp)
 trap 'rm -f "$erreurs"' EXIT
-statuts=$({ sleep 0.5; "${commande[@]}" "$fichier" 2>"$erreurs"; } | :; echo "${PIPESTATUS[0]}")
-if [ "$statuts" != 141 ] || [ -s "$erreurs" ]; then
-  echo "FAIL: info_rle $fichier | (closed): status $statuts, stderr $(cat -A "$erreurs")"
-  echecs=$((echecs + 1))
-else
-  echo "ok: info_rle $fichier | (closed): silent, SIGPIPE"
-fi
+statut=$({ sleep 0.5; "${commande[@]}" "$fichier" 2>"$erreurs"; } | :; echo "${PIPESTATUS[0]}")
+verifier "info_rle $fichier | (closed): silent, SIGPIPE" "" "" 141 "$statut" /dev/null "$erreurs"
 exit $(( echecs > 0 ))
