@@ -1,5 +1,7 @@
 #include "info_rle.hpp"
 
+#include "console.hpp"
+
 #include <rle_file/lire_rle.hpp>
 
 #include <cstddef>
@@ -26,11 +28,7 @@ constexpr const char* message_memoire = "\n\tErreur (memoire insuffisante)\n";
 constexpr const char* message_ecriture = "\n\tErreur lors de l'ecriture du resultat\n";
 constexpr const char* message_inattendu = "\n\tErreur (inattendue)\n";
 constexpr const char* message_impair = "Le fichier semble corrompu (les donnes sont en nombre impair)\n";
-
-void usage(const char* programme, std::ostream& sortie)
-{
-    sortie << "Usage: " << programme << " [fichier.rle]\n" << std::flush;
-}
+constexpr const char* invitation_a_fermer = "Appuyez sur Entree pour fermer la fenetre.";
 
 int signaler(const char* message, std::ostream& erreurs) noexcept
 {
@@ -135,27 +133,35 @@ int rapporter(const rle::image_rle& image, std::ostream& sortie, std::ostream& e
     return statut_succes;
 }
 
+void inviter_a_fermer(std::ostream& sortie)
+{
+    sortie << invitation_a_fermer << std::flush;
+}
+
 int executer(int argc, const char* const* argv, std::ostream& sortie, std::ostream& erreurs, bool sortie_terminal)
 {
+    // What the command line names goes out as given, but on a terminal with
+    // its control characters as '?': a name must not drive the terminal.
+    // Elsewhere the bytes are its own, for scripts.
+    std::string lisible;
+    const auto nom = [&lisible, sortie_terminal](const char* texte) -> std::string_view {
+        if (!sortie_terminal) {
+            return texte;
+        }
+        lisible = lisible_sur_terminal(texte);
+        return lisible;
+    };
     try {
         int statut = statut_succes;
-        if (argc < 1 || argv == nullptr || argv[0] == nullptr) {
-            usage(nom_par_defaut, sortie);
-        } else if (argc < 2 || argv[1] == nullptr) {
-            usage(argv[0], sortie);
+        if (argc < 2 || argv == nullptr || argv[0] == nullptr || argv[1] == nullptr) {
+            const bool sans_nom = argc < 1 || argv == nullptr || argv[0] == nullptr;
+            const std::string_view programme = nom(sans_nom ? nom_par_defaut : argv[0]);
+            sortie << "Usage: " << programme << " [fichier.rle]\n" << std::flush;
         } else {
-            // The progress line goes out before the file is read. A
-            // terminal sees the path with its control characters as '?':
-            // a file name must not drive it. Elsewhere the bytes are the
-            // path's own, for scripts.
-            sortie << "Tentative de lire le fichier ";
-            if (sortie_terminal) {
-                sortie << lisible_sur_terminal(argv[1]);
-            } else {
-                sortie << argv[1];
-            }
-            sortie << "..." << std::flush;
-            statut = rapporter(rle::lire_rle(argv[1]), sortie, erreurs);
+            // The progress line goes out whole before the file is read.
+            const std::string_view chemin = nom(argv[1]);
+            sortie << "Tentative de lire le fichier " << chemin << "..." << std::flush;
+            statut = rapporter(rle::lire_rle(chemin_systeme(argv[1])), sortie, erreurs);
         }
         return sortie ? statut : signaler(message_ecriture, erreurs);
     } catch (const rle::erreur_ouverture&) {

@@ -14,7 +14,8 @@ namespace info_rle {
 // `sortie`, or an error message on `erreurs`. When `sortie_terminal` says
 // that `sortie` is shown on a terminal, the path is echoed as
 // lisible_sur_terminal() shows it. Returns the exit status: 0 for a report or
-// the usage line, 1 for any failure.
+// the usage line, 1 for any failure. The file is opened by the name
+// chemin_systeme() gives the argument.
 int executer(int argc, const char* const* argv, std::ostream& sortie, std::ostream& erreurs,
              bool sortie_terminal = false);
 
@@ -28,6 +29,10 @@ std::string lisible_sur_terminal(std::string_view texte);
 // its size on `sortie`, then its number of pairs, or a warning on `erreurs`
 // when its values do not make whole pairs. Returns the exit status.
 int rapporter(const rle::image_rle& image, std::ostream& sortie, std::ostream& erreurs);
+
+// Asks the user to press Enter to close the window, which would otherwise
+// close as the tool ends, before anyone read it.
+void inviter_a_fermer(std::ostream& sortie);
 
 }  // namespace info_rle
 

@@ -1,11 +1,23 @@
+#include "console.hpp"
 #include "info_rle.hpp"
-#include "terminal.hpp"
-#include "windows/console_utf8.hpp"
 
-#include <iostream>
+#include <ostream>
 
+// Windows hands wmain() the command line in UTF-16, which holds any name a
+// user can type; other systems hand main() bytes.
+#ifdef _WIN32
+int wmain(int argc, wchar_t* argv[])
+#else
 int main(int argc, char* argv[])
+#endif
 {
-    [[maybe_unused]] const info_rle::console_utf8 console;
-    return info_rle::executer(argc, argv, std::cout, std::cerr, info_rle::sortie_est_un_terminal());
+    const info_rle::arguments arguments(argc, argv);
+    std::ostream& sortie = info_rle::sortie_standard();
+    const int statut = info_rle::executer(arguments.nombre(), arguments.valeurs(), sortie, info_rle::erreur_standard(),
+                                          info_rle::sortie_est_un_terminal());
+    if (info_rle::fenetre_a_soi()) {
+        info_rle::inviter_a_fermer(sortie);
+        info_rle::attendre_entree();
+    }
+    return statut;
 }

@@ -30,7 +30,10 @@ execute_process(
   OUTPUT_VARIABLE stdout
   ERROR_VARIABLE stderr
   RESULT_VARIABLE result
-  TIMEOUT 120)
+  TIMEOUT 120
+  # The tool writes UTF-8 to a pipe: on Windows CMake would otherwise
+  # decode it in the console's code page.
+  ENCODING UTF-8)
 
 # The program's name as it sees it: wine hands it a Windows path.
 set(programme_vu "${PROGRAMME}")

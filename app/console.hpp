@@ -1,0 +1,64 @@
+#ifndef INFO_RLE_CONSOLE_HPP
+#define INFO_RLE_CONSOLE_HPP
+
+// What the tool asks of the system it runs on: its command line, the name
+// the system gives a file named there, its standard output and error, and
+// whether a person reads them in a window of the tool's own.
+// console_posix.cpp and windows/console.cpp implement it.
+
+#include <filesystem>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace info_rle {
+
+// The command line as the tool reads it: UTF-8 on Windows, converted from
+// the UTF-16 one that wmain() receives, which holds any name a user can
+// type whatever the code page; the system's own bytes elsewhere.
+class arguments {
+public:
+    arguments(int argc, const char* const* argv);     // other systems
+    arguments(int argc, const wchar_t* const* argv);  // Windows
+    arguments(const arguments&) = delete;             // valeurs() points into textes_
+    arguments& operator=(const arguments&) = delete;
+    arguments(arguments&&) = delete;
+    arguments& operator=(arguments&&) = delete;
+    ~arguments() = default;
+
+    [[nodiscard]] int nombre() const noexcept { return static_cast<int>(textes_.size()); }
+    // The strings, followed by a null pointer, as argv.
+    [[nodiscard]] const char* const* valeurs() const noexcept { return valeurs_.data(); }
+
+private:
+    std::vector<std::string> textes_;
+    std::vector<const char*> valeurs_;
+};
+
+// The file an argument names, as the system opens it: on Windows by its
+// UTF-16 name, long and \\?\ paths included; elsewhere by its bytes.
+std::filesystem::path chemin_systeme(const char* argument);
+
+// Standard output and error. On a Windows console they hand it UTF-16, so
+// that every character shows as typed and the console's code page stays as
+// the user set it; to a file or a pipe, and on other systems, the tool's
+// bytes go out as they are.
+std::ostream& sortie_standard();
+std::ostream& erreur_standard();
+
+// Whether standard output is shown on a terminal (on Windows, a console),
+// where a control character written to it acts instead of showing.
+bool sortie_est_un_terminal() noexcept;
+
+// Whether the tool shows its text in a console window made for it alone,
+// which closes when it ends (Windows, started from Explorer), and reads
+// the keyboard there. Never when a command interpreter or a program shares
+// the console, nor when standard input or output goes elsewhere.
+bool fenetre_a_soi() noexcept;
+
+// Waits until the user presses Enter in that window.
+void attendre_entree() noexcept;
+
+}  // namespace info_rle
+
+#endif
