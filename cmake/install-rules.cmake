@@ -1,16 +1,18 @@
-# What `cmake --install` puts where, in two components, each one Debian
-# package:
+# What `cmake --install` puts where, in GNUInstallDirs' folders on every
+# system (programs and DLLs in bin/, documents in share/doc/), in two
+# components, each one Debian package:
 #   outil          the tool, its manual page and its documents (info-rle);
 #   developpement  the reader library, its header, its CMake package and a
 #                  pkg-config file, so that other projects can do
 #                    find_package(rle_file 1.0 CONFIG REQUIRED)
 #                    target_link_libraries(app PRIVATE rle_file::rle_file)
 #                  (librle-file-dev).
-# On Windows the tool's part is one flat folder, as Windows users expect it,
-# with the reader's DLL in it when the reader is built shared.
+# INFO_RLE_A_PLAT lays the tool's part out as the Windows zip holds it: the
+# tool, the reader's DLL when it is one, README.txt and LICENSE.txt at the
+# root.
 include(CMakePackageConfigHelpers)
 
-if(WIN32 AND TARGET info_rle)
+if(INFO_RLE_A_PLAT)
   set(INFO_RLE_DOSSIER_PROGRAMMES .)
 else()
   set(INFO_RLE_DOSSIER_PROGRAMMES "${CMAKE_INSTALL_BINDIR}")
@@ -69,16 +71,15 @@ endfunction()
 
 # The tool.
 if(TARGET info_rle)
-  if(WIN32)
+  install(TARGETS info_rle RUNTIME DESTINATION "${INFO_RLE_DOSSIER_PROGRAMMES}" COMPONENT outil)
+  if(INFO_RLE_A_PLAT)
     # Text files with Windows line ends, named so that they open in Notepad.
     foreach(document IN ITEMS README.md LICENSE)
       get_filename_component(nom "${document}" NAME_WE)
       configure_file("${PROJECT_SOURCE_DIR}/${document}" "${PROJECT_BINARY_DIR}/${nom}.txt" @ONLY NEWLINE_STYLE CRLF)
       install(FILES "${PROJECT_BINARY_DIR}/${nom}.txt" DESTINATION . COMPONENT outil)
     endforeach()
-    install(TARGETS info_rle RUNTIME DESTINATION . COMPONENT outil)
   else()
-    install(TARGETS info_rle RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}" COMPONENT outil)
     configure_file("${PROJECT_SOURCE_DIR}/app/info_rle.1" "${PROJECT_BINARY_DIR}/man/info_rle.1" @ONLY)
     if(INFO_RLE_DEBIAN OR INFO_RLE_RPM)
       # A distribution's way: the manual page compressed, the documents
@@ -125,12 +126,25 @@ install(FILES "${PROJECT_BINARY_DIR}/rle_fileConfig.cmake" "${PROJECT_BINARY_DIR
 
 # pkg-config, for builds that are not CMake's; relative to its own place, so
 # that an unpacked archive works wherever it lands, and naming the library
-# as the configuration built it (a Debug build's name ends in d). A static
-# link (pkg-config --static) also takes the link options the CMake package
-# gives: with MinGW, the stack protector's, whose support library the
-# compiler then adds.
-file(RELATIVE_PATH INFO_RLE_PC_VERS_PREFIXE "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
-string(REGEX REPLACE "/$" "" INFO_RLE_PC_VERS_PREFIXE "${INFO_RLE_PC_VERS_PREFIXE}")
+# as the configuration built it (a Debug build's name ends in d). Each
+# folder is the prefix's, or its own where it is absolute, whichever way
+# a packager mixes them. A static link (pkg-config --static) also takes the
+# link options the CMake package gives: with MinGW, the stack protector's,
+# whose support library the compiler then adds.
+if(IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}")
+  set(INFO_RLE_PC_PREFIXE "${CMAKE_INSTALL_PREFIX}")  # the file's place says nothing of the prefix
+else()
+  file(RELATIVE_PATH vers_prefixe "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
+  string(REGEX REPLACE "/$" "" vers_prefixe "${vers_prefixe}")
+  set(INFO_RLE_PC_PREFIXE "\${pcfiledir}/${vers_prefixe}")
+endif()
+foreach(dossier IN ITEMS INCLUDEDIR LIBDIR)
+  if(IS_ABSOLUTE "${CMAKE_INSTALL_${dossier}}")
+    set(INFO_RLE_PC_${dossier} "${CMAKE_INSTALL_${dossier}}")
+  else()
+    set(INFO_RLE_PC_${dossier} "\${prefix}/${CMAKE_INSTALL_${dossier}}")
+  endif()
+endforeach()
 configure_file("${PROJECT_SOURCE_DIR}/cmake/rle_file.pc.in" "${PROJECT_BINARY_DIR}/rle_file.pc.in" @ONLY)
 file(GENERATE OUTPUT "${PROJECT_BINARY_DIR}/pkgconfig/$<CONFIG>/rle_file.pc"
      INPUT "${PROJECT_BINARY_DIR}/rle_file.pc.in")

@@ -1,9 +1,6 @@
 # Compiler options shared by every target of the project: high warnings,
 # hardening, and the instrumentation that the sanitizer, fuzzing and coverage
 # builds ask for.
-option(INFO_RLE_SANITIZERS "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
-option(INFO_RLE_FUZZ "Build the libFuzzer target (clang)" OFF)
-option(INFO_RLE_COVERAGE "Instrument for gcov coverage" OFF)
 
 # Windows' headers, as every Windows source of the project includes them:
 # without min and max as macros, which would break std::min, std::max and
@@ -12,12 +9,25 @@ if(WIN32)
   add_compile_definitions(NOMINMAX WIN32_LEAN_AND_MEAN)
 endif()
 
-# A check for MinGW builds: every C++ source meets <windows.h>'s min and max
-# macros as Visual Studio's headers define them (tests/windows/sdk/).
-option(INFO_RLE_MACROS_SDK "Build MinGW sources as Visual Studio sees <windows.h>: min and max as macros" OFF)
+# Every C++ source as Visual Studio sees <windows.h>, min and max as macros.
 if(INFO_RLE_MACROS_SDK)
   set(sdk "${PROJECT_SOURCE_DIR}/tests/windows/sdk")
   add_compile_options("$<$<COMPILE_LANGUAGE:CXX>:SHELL:-isystem \"${sdk}\";SHELL:-include \"${sdk}/avant.hpp\">")
+endif()
+
+# Whether anything already sets a _FORTIFY_SOURCE level for release builds:
+# the compiler itself (Ubuntu's sets 3 when optimising), or the flags a
+# distribution builds with (Fedora's, Arch's). Asked at every configure, so
+# that changed flags count.
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang" AND NOT MINGW)
+  include(CheckCXXSourceCompiles)
+  set(CMAKE_REQUIRED_FLAGS "-O2 ${CMAKE_CXX_FLAGS_RELEASE}")
+  set(CMAKE_REQUIRED_QUIET ON)
+  unset(INFO_RLE_FORTIFY_DONNE CACHE)
+  check_cxx_source_compiles("#ifndef _FORTIFY_SOURCE\n#error none\n#endif\nint main() { return 0; }"
+                            INFO_RLE_FORTIFY_DONNE)
+  unset(CMAKE_REQUIRED_FLAGS)
+  unset(CMAKE_REQUIRED_QUIET)
 endif()
 
 # info_rle_options(<target> [STANDARD <17|20>]): C++20 unless told otherwise
@@ -83,11 +93,14 @@ function(info_rle_options target)
     # same bytes.
     target_link_options(${target} PRIVATE LINKER:--no-insert-timestamp)
   endif()
-  # Release builds check buffer sizes in libc calls (MinGW's C library has
-  # no such checks), and on ELF resolve relocations at start, then make them
+  # Release builds check buffer sizes in libc calls, at level 2 unless a
+  # level is set already, which stays (MinGW's C library has no such
+  # checks); and on ELF resolve relocations at start, then make them
   # read-only (full RELRO).
   if(NOT MINGW)
-    target_compile_options(${target} PRIVATE "$<$<CONFIG:Release,RelWithDebInfo>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2>")
+    if(NOT INFO_RLE_FORTIFY_DONNE)
+      target_compile_definitions(${target} PRIVATE "$<$<CONFIG:Release,RelWithDebInfo>:_FORTIFY_SOURCE=2>")
+    endif()
     if(NOT APPLE)
       target_link_options(${target} PRIVATE "$<$<CONFIG:Release,RelWithDebInfo>:LINKER:-z,relro,-z,now>")
     endif()

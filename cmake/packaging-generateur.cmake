@@ -1,7 +1,8 @@
 # Read by CPack once per generator. The .deb and .rpm files are one per
 # component and install at the root; each .deb's description starts with the
 # package's own synopsis (CPack would put the project's summary before it).
-# The archives hold every component in one, under a folder of their own.
+# The archives hold every component in one, under a folder of their own,
+# but the Windows zip.
 # Each package then gets its SBOM, last, from its final bytes.
 set(CPACK_POST_BUILD_SCRIPTS "")
 if(CPACK_GENERATOR MATCHES "^(DEB|RPM)$")
@@ -15,9 +16,13 @@ if(CPACK_GENERATOR MATCHES "^(DEB|RPM)$")
   endif()
 else()
   set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
-  set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
   if(CPACK_GENERATOR STREQUAL "ZIP")
+    # No folder of its own: unpacked into the tool's folder, a new version
+    # replaces the old one's files.
+    set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY OFF)
     list(APPEND CPACK_POST_BUILD_SCRIPTS "${CPACK_INFO_RLE_SOURCES}/cmake/windows/manifestes.cmake")
+  else()
+    set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
   endif()
 endif()
 list(APPEND CPACK_POST_BUILD_SCRIPTS "${CPACK_INFO_RLE_SOURCES}/cmake/sbom.cmake")

@@ -1,17 +1,45 @@
-# The project's switches. A plain configure builds and installs the tool and
-# the reader, with nothing but a compiler and CMake; the presets say the rest.
+# The project's switches, all of them, read before project() so that the
+# project's home page can be the repository's address. A plain configure
+# builds and installs the tool and the reader, with nothing but a compiler
+# and CMake; the presets say the rest.
+#
+# At the top level (not when another project builds the reader as part of
+# its own, with add_subdirectory or FetchContent).
+if(CMAKE_CURRENT_SOURCE_DIR STREQUAL CMAKE_SOURCE_DIR)
+  set(au_sommet ON)
+else()
+  set(au_sommet OFF)
+endif()
 
 # Optimised unless told otherwise, as a user building a tool expects: with a
 # single-configuration generator, at the top level, with no build type given.
 get_property(plusieurs_configurations GLOBAL PROPERTY GENERATOR_IS_MULTI_CONFIG)
-if(PROJECT_IS_TOP_LEVEL AND NOT plusieurs_configurations AND NOT CMAKE_BUILD_TYPE)
+if(au_sommet AND NOT plusieurs_configurations AND NOT CMAKE_BUILD_TYPE)
   set(CMAKE_BUILD_TYPE Release CACHE STRING "Debug, Release, RelWithDebInfo or MinSizeRel" FORCE)
 endif()
-option(INFO_RLE_DEVELOPER_MODE "Tests, examples, fuzzing, coverage and benchmarks, for the project's developers" OFF)
 
-# Built from another project's tree (add_subdirectory), only the reader is
-# built, and nothing of ours is installed unless that project asks for it.
-option(INFO_RLE_INSTALL "Install rules for the reader (and, at the top level, the tool)" ${PROJECT_IS_TOP_LEVEL})
+# The tests, the example's generator, fuzzing, coverage and the benchmarks.
+# A packager's plain configure with BUILD_TESTING=ON builds and runs the
+# tests alone.
+option(INFO_RLE_DEVELOPER_MODE "Tests, examples, fuzzing, coverage and benchmarks, for the project's developers" OFF)
+option(INFO_RLE_BUILD_BENCH "Build the benchmarks (developer mode)" OFF)
+option(INFO_RLE_SANITIZERS "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+option(INFO_RLE_FUZZ "Build the libFuzzer target (clang)" OFF)
+option(INFO_RLE_COVERAGE "Instrument for gcov coverage" OFF)
+# A check for MinGW builds: every C++ source meets <windows.h>'s min and max
+# macros as Visual Studio's headers define them (tests/windows/sdk/).
+option(INFO_RLE_MACROS_SDK "Build MinGW sources as Visual Studio sees <windows.h>: min and max as macros" OFF)
+
+# Built from another project's tree, only the reader is built, and nothing
+# of ours is installed unless that project asks for it. A port of the
+# reader alone turns the tool off.
+option(INFO_RLE_BUILD_TOOL "Build and install the tool, not only the reader" ${au_sommet})
+option(INFO_RLE_INSTALL "Install rules for the reader and the tool" ${au_sommet})
+
+# The Windows release zip's layout: the tool, its DLL, README.txt and
+# LICENSE.txt at the root of the install, as Windows users unpack a tool.
+# Without it, every system gets GNUInstallDirs' folders (bin/, share/doc/).
+option(INFO_RLE_A_PLAT "Install the tool and its documents at the prefix's root (the Windows zip)" OFF)
 
 # Debian's documents in the install (copyright, changelog, lintian
 # overrides) and .deb packages: only where Debian packages are made.
@@ -21,11 +49,17 @@ option(INFO_RLE_DEBIAN "Install Debian's documents and make .deb packages" OFF)
 # package's name) and .rpm packages: only where RPM packages are made.
 option(INFO_RLE_RPM "Install as Fedora packages do and make .rpm packages" OFF)
 
-# Where the project lives and publishes its releases: the RPM packages' URL,
-# the winget and Scoop manifests and the Homebrew formula name it. The
-# release workflow sets it, through the environment (a workflow preset takes
-# no -D), to the repository it runs in; a build made elsewhere names no real
-# place unless told.
+# A tool that needs nothing of the Linux it runs on: linked statically, it
+# starts on any Linux of its processor of the last ten years, whatever its C
+# library.
+option(INFO_RLE_PORTABLE "Link the tool statically, for an archive that runs on any Linux" OFF)
+
+# Where the project lives and publishes its releases: the project's home
+# page, which the .deb and .rpm packages name, and the winget and Scoop
+# manifests' and the Homebrew formula's downloads. The release workflow
+# sets it, through the environment (a workflow preset takes no -D), to the
+# repository it runs in; a build made elsewhere names no real place unless
+# told.
 if(DEFINED ENV{INFO_RLE_DEPOT})
   set(depot "$ENV{INFO_RLE_DEPOT}")
 else()
@@ -37,22 +71,3 @@ if(NOT INFO_RLE_DEPOT MATCHES "^https://[^/]+/[^/]+")
   message(FATAL_ERROR "INFO_RLE_DEPOT: an https address such as https://github.com/<owner>/<name>, not '${INFO_RLE_DEPOT}'")
 endif()
 string(REGEX REPLACE "/+$" "" INFO_RLE_DEPOT "${INFO_RLE_DEPOT}")
-
-# A tool that needs nothing of the Linux it runs on: linked statically, it
-# starts on any Linux of its processor of the last ten years, whatever its C
-# library.
-option(INFO_RLE_PORTABLE "Link the tool statically, for an archive that runs on any Linux" OFF)
-
-# Windows finds a program's DLLs beside it: with a shared reader, every
-# program of the build lands in one folder with it, so that each one starts.
-if(WIN32 AND BUILD_SHARED_LIBS AND PROJECT_IS_TOP_LEVEL AND NOT DEFINED CMAKE_RUNTIME_OUTPUT_DIRECTORY)
-  set(CMAKE_RUNTIME_OUTPUT_DIRECTORY "${PROJECT_BINARY_DIR}")
-endif()
-
-# MSVC: the tool links the C++ runtime statically, so that it needs no DLL on
-# a bare Windows, as the MinGW build does. Only at the top level and with a
-# static reader: a project that builds the reader as part of its own keeps
-# its own choice, and a DLL shares the runtime of the programs that load it.
-if(PROJECT_IS_TOP_LEVEL AND NOT BUILD_SHARED_LIBS AND NOT DEFINED CMAKE_MSVC_RUNTIME_LIBRARY)
-  set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
-endif()

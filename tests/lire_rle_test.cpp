@@ -224,6 +224,10 @@ TEST(LireRle, ErreurDeLectureAChaquePosition)
     std::istream flux(&tampon);
     EXPECT_EQ(code_de_l_erreur([&] { return rle::lire_rle(flux); }),
               decrire_code(std::make_error_code(std::io_errc::stream)));
+    // And a stream with no buffer at all has nothing to read from.
+    std::istream sans_tampon(nullptr);
+    EXPECT_EQ(code_de_l_erreur([&] { return rle::lire_rle(sans_tampon); }),
+              decrire_code(std::make_error_code(std::io_errc::stream)));
 }
 
 // A caller's stream that throws on end of file still reads like any other,

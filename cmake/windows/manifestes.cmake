@@ -1,7 +1,7 @@
 # Run by CPack after it makes the Windows zip (CPACK_POST_BUILD_SCRIPTS):
 # writes beside it the manifests that winget and Scoop install it from, each
-# with the zip's own SHA-256 and the path of the exe inside it, so that they
-# can never name another zip.
+# with the zip's own SHA-256 and the exe at its root, so that they can never
+# name another zip.
 #   <identifier>.yaml, .installer.yaml, .locale.en-US.yaml
 #       winget's three, in the schema the community repository accepts
 #       (manifests/<letter>/<publisher>/<package>/<version>/ there);
@@ -16,7 +16,6 @@ foreach(paquet IN LISTS CPACK_PACKAGE_FILES)
     continue()
   endif()
   get_filename_component(nom "${paquet}" NAME)
-  string(REGEX REPLACE "\\.zip$" "" dossier "${nom}")  # the zip's top folder
   if(nom MATCHES "-x86_64\\.zip$")
     set(architecture x64)
     set(architecture_scoop 64bit)
@@ -30,7 +29,6 @@ foreach(paquet IN LISTS CPACK_PACKAGE_FILES)
   string(TOUPPER "${empreinte}" EMPREINTE)
   set(url "${CPACK_INFO_RLE_DEPOT}/releases/download/v${CPACK_PACKAGE_VERSION}/${nom}")
   string(REPLACE "${CPACK_PACKAGE_VERSION}" "$version" nom_autoupdate "${nom}")
-  string(REPLACE "${CPACK_PACKAGE_VERSION}" "$version" dossier_autoupdate "${dossier}")
   configure_file("${modeles}/winget-version.yaml.in" "${CPACK_PACKAGE_DIRECTORY}/${identifiant}.yaml" @ONLY)
   configure_file("${modeles}/winget-installer.yaml.in" "${CPACK_PACKAGE_DIRECTORY}/${identifiant}.installer.yaml" @ONLY)
   configure_file("${modeles}/winget-locale.yaml.in" "${CPACK_PACKAGE_DIRECTORY}/${identifiant}.locale.en-US.yaml" @ONLY)

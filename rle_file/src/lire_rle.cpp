@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <exception>
 #include <filesystem>
 #include <ios>
@@ -21,9 +21,6 @@
 
 namespace rle {
 namespace {
-
-static_assert(std::endian::native == std::endian::little || std::endian::native == std::endian::big,
-              "mixed-endian hosts are not supported");
 
 constexpr std::size_t octets_par_mot = sizeof(std::uint32_t);
 constexpr std::size_t mots_par_paire = 2;
@@ -230,11 +227,21 @@ void lire_par_morceaux(source& source, image_rle& image)
     }
 }
 
+// Whether this host stores a word least significant byte first, as the
+// file does: a constant to the compiler.
+bool hote_petit_boutiste() noexcept
+{
+    const std::uint32_t un = 1;
+    unsigned char premier = 0;
+    std::memcpy(&premier, &un, 1);
+    return premier == 1;
+}
+
 // The words were copied as the file stores them, least significant byte
 // first: a big-endian host turns each one around.
 void vers_ordre_natif(image_rle& image)
 {
-    if constexpr (std::endian::native == std::endian::big) {
+    if (!hote_petit_boutiste()) {
         const auto tourner = [](std::uint32_t mot) {
             return (mot >> 24U) | ((mot >> 8U) & 0x0000FF00U) | ((mot << 8U) & 0x00FF0000U) | (mot << 24U);
         };
@@ -321,6 +328,9 @@ std::istream& lire_binaire(std::istream& flux, std::uint32_t& valeur)
 
 image_rle lire_rle(std::istream& flux)
 {
+    if (flux.rdbuf() == nullptr) {  // nothing to read from: as bad as a buffer that fails
+        throw erreur_lecture{std::make_error_code(std::io_errc::stream)};
+    }
     const exceptions_suspendues garde(flux);
     const std::streamsize annonces = flux.rdbuf()->in_avail();
     source_flux source(flux);

@@ -5,7 +5,6 @@
 #         -DTRAVAIL=<work folder> -DPREFIXE=<install of the project>
 #         -DGENERATEUR=... [-DPLATEFORME=...] -DCONFIG=<configuration>
 #         -DCXX=<compiler> -DDRAPEAUX_CXX=... -DDRAPEAUX_EDITION=...
-#         [-DRUNTIME_MSVC=<MSVC runtime of the installed reader>]
 #         -DSUFFIXE_EXE=<.exe or nothing> -DBIBLIOTHEQUE=<shared library's
 #         name with its prefix> -DSUFFIXE_BIBLIOTHEQUE=<its suffix>
 #         -DDOSSIER_OUTIL=<the tool's folder in an install>
@@ -17,8 +16,9 @@
 #                         there in turn keep their own library files
 #   find_package          examples/consumer against the installed package
 #   add_subdirectory      examples/consumer with the reader's sources in its
-#                         tree: only the reader is defined (CMake's file API
-#                         lists the targets), nothing installed
+#                         tree: only the reader is defined, built as C++17
+#                         (CMake's file API lists the targets and their
+#                         standard), nothing installed
 #   partagee              a shared library of the consumer's that links the
 #                         installed static reader
 #   pkg-config            examples/consumer/main.cpp, flags from pkg-config
@@ -84,13 +84,6 @@ function(attendre commande attendu)  # runs the program on the example, compares
   message(STATUS "${commande}: ${sortie}")
 endfunction()
 
-# The installed reader is built for one C++ runtime: MSVC programs that link
-# it statically must use the same.
-set(runtime "")
-if(RUNTIME_MSVC)
-  set(runtime "-DCMAKE_MSVC_RUNTIME_LIBRARY=${RUNTIME_MSVC}")
-endif()
-
 set(pixels "307200\n")  # 640 x 480: the sum of the example's run lengths
 if(MODE STREQUAL "installation")
   executer("${CMAKE_COMMAND}" --install "${BINAIRE}" ${configuration} --prefix "${PREFIXE}")
@@ -113,7 +106,7 @@ if(MODE STREQUAL "installation")
   message(STATUS "installed side by side: ${fichiers}")
 
 elseif(MODE STREQUAL "find_package")
-  construire("${consommateur}" "${dossier}" "-DCMAKE_PREFIX_PATH=${PREFIXE}" ${runtime})
+  construire("${consommateur}" "${dossier}" "-DCMAKE_PREFIX_PATH=${PREFIXE}")
   programme("${dossier}" somme_combien somme)
   attendre("${somme}" "${pixels}")
 
@@ -132,6 +125,15 @@ elseif(MODE STREQUAL "add_subdirectory")
   foreach(rang RANGE ${dernier})
     string(JSON nom GET "${cibles}" ${rang} name)
     list(APPEND noms "${nom}")
+    if(nom STREQUAL "rle_file")  # built as C++17, as the README promises
+      string(JSON fichier GET "${cibles}" ${rang} jsonFile)
+      file(READ "${dossier}/.cmake/api/v1/reply/${fichier}" cible)
+      # (absent where the compiler's own standard is the one asked for)
+      string(JSON norme ERROR_VARIABLE sans_norme GET "${cible}" compileGroups 0 languageStandard standard)
+      if(NOT sans_norme AND NOT norme STREQUAL "17")
+        message(FATAL_ERROR "the reader's sources are built as C++${norme}, not C++17")
+      endif()
+    endif()
   endforeach()
   set(des_notres "${noms}")
   list(FILTER des_notres INCLUDE REGEX "info_rle|rle_file")
@@ -145,7 +147,7 @@ elseif(MODE STREQUAL "add_subdirectory")
   endif()
 
 elseif(MODE STREQUAL "partagee")
-  construire("${CMAKE_CURRENT_LIST_DIR}/partagee" "${dossier}" "-DCMAKE_PREFIX_PATH=${PREFIXE}" ${runtime})
+  construire("${CMAKE_CURRENT_LIST_DIR}/partagee" "${dossier}" "-DCMAKE_PREFIX_PATH=${PREFIXE}")
   programme("${dossier}" somme_partagee somme)
   attendre("${somme}" "${pixels}")
 
@@ -159,6 +161,11 @@ elseif(MODE STREQUAL "pkg-config")
   set(ENV{PKG_CONFIG_PATH} "${chemin_pc}")
   executer("${PKG_CONFIG}" --static --cflags --libs rle_file)
   separate_arguments(drapeaux_pc UNIX_COMMAND "${sortie}")
+  if(NOT EMULATEUR)  # a shared reader is found where pkg-config says it is
+    executer("${PKG_CONFIG}" --variable=libdir rle_file)
+    string(STRIP "${sortie}" dossier_bibliotheque)
+    list(APPEND drapeaux_pc "-Wl,-rpath,${dossier_bibliotheque}")
+  endif()
   separate_arguments(drapeaux UNIX_COMMAND "${DRAPEAUX_CXX} ${DRAPEAUX_EDITION}")
   file(MAKE_DIRECTORY "${dossier}")
   set(somme "${dossier}/somme_combien${SUFFIXE_EXE}")

@@ -57,10 +57,10 @@ verifier.(scoop["version"] == version["PackageVersion"], "Scoop's version is #{s
 scoop.fetch("architecture").each do |architecture, un|
   verifier.(un["hash"] == empreinte, "Scoop's #{architecture} hash #{un["hash"]} is not the zip's")
   verifier.(File.basename(un["url"]) == nom, "Scoop downloads #{un["url"]}")
-  chemins << "#{un["extract_dir"]}/#{scoop["bin"]}"
+  chemins << [un["extract_dir"], scoop["bin"]].compact.join("/")
   futur = scoop.dig("autoupdate", "architecture", architecture)
   %w[url extract_dir].each do |cle|
-    verifier.(futur[cle].gsub("$version", scoop["version"]) == un[cle], "Scoop's autoupdate makes another #{cle}")
+    verifier.(futur[cle]&.gsub("$version", scoop["version"]) == un[cle], "Scoop's autoupdate makes another #{cle}")
   end
 end
 %w[checkver autoupdate].each { |cle| verifier.(scoop.key?(cle), "Scoop's manifest has no #{cle}") }

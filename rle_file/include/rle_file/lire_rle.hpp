@@ -95,10 +95,10 @@ RLE_FILE_EXPORT std::istream& lire_binaire(std::istream& flux, std::uint32_t& va
 
 // Same as above, from a stream already open in binary mode, read from its
 // current position to its end, never seeking. A read error is whatever the
-// stream reports as bad(): erreur_lecture with std::io_errc::stream. Also
-// raises format_incorrect, std::bad_alloc or std::length_error. The
-// stream's exception mask is left as the caller set it; its state afterwards
-// is unspecified.
+// stream reports as bad(), and a stream without a buffer is one:
+// erreur_lecture with std::io_errc::stream. Also raises format_incorrect,
+// std::bad_alloc or std::length_error. The stream's exception mask is left
+// as the caller set it; its state afterwards is unspecified.
 [[nodiscard]] RLE_FILE_EXPORT image_rle lire_rle(std::istream& flux);
 
 }  // namespace rle
