@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A file name that would drive a terminal: on a terminal (a pseudo-terminal
 # that script(1) opens) the progress line shows its control characters as
-# '?'; through a pipe the path stays byte for byte, for scripts. The
-# report's lines are the same either way.
+# '?', and so does the program's name in the usage line; through a pipe the
+# path stays byte for byte, for scripts. The report's lines are the same
+# either way.
 #
 #   terminal.sh <info_rle>
 set -u
@@ -30,4 +31,18 @@ statut=$?
 tr -d '\r' <terminal >sortie
 verifier "on a terminal, each control character as ?" "Tentative de lire le fichier x?]0;titre??[2J?31m?.rle...$rapport" "" 0 \
   $statut sortie erreurs
+
+# The program's name in the usage line too (qemu hands the program the name
+# it is told).
+appel=$'info\e[2Jrle'
+if [ -n "${INFO_RLE_EMULATEUR:-}" ]; then
+  # shellcheck disable=SC2086 # the emulator's command, split into words
+  ligne=$(printf '%q ' $INFO_RLE_EMULATEUR -0 "$appel" "$programme")
+else
+  ligne=$(printf '%q ' exec -a "$appel" "$programme")
+fi
+SHELL=/bin/bash script -qec "$ligne" /dev/null </dev/null >terminal 2>erreurs
+statut=$?
+tr -d '\r' <terminal >sortie
+verifier "on a terminal, the program's name as well" $'Usage: info?[2Jrle [fichier.rle]\n' "" 0 $statut sortie erreurs
 exit $((echecs > 0))
