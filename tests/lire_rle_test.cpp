@@ -368,6 +368,9 @@ TEST(LireRle, LectureInterrompueParUnSignal)
 #ifdef INFO_RLE_SIGNAUX_NON_EMULES
     GTEST_SKIP() << INFO_RLE_SIGNAUX_NON_EMULES;
 #endif
+    if (!std::filesystem::exists("/proc/self/task")) {
+        GTEST_SKIP() << "/proc is not mounted here: the reader cannot be seen waiting in its read";
+    }
     struct sigaction action {};
     action.sa_handler = compter_signal;
     sigemptyset(&action.sa_mask);
@@ -434,6 +437,9 @@ TEST(LireRle, StockageEnGrandesPages)
 #ifdef INFO_RLE_EMULE
     GTEST_SKIP() << "qemu-user does not pass memory advice on to the kernel";
 #endif
+    if (!std::filesystem::exists("/proc/self/smaps") || !std::filesystem::exists("/sys/kernel")) {
+        GTEST_SKIP() << "/proc or /sys is not mounted here: the kernel's huge pages cannot be seen";
+    }
     if (!std::filesystem::exists("/sys/kernel/mm/transparent_hugepage")) {
         GTEST_SKIP() << "this kernel has no transparent huge pages";
     }
@@ -447,6 +453,9 @@ TEST(LireRle, StockageEnGrandesPages)
 // The system itself fails this read (Linux: EIO at offset 0).
 TEST(LireRle, ErreurDeLectureDuSysteme)
 {
+    if (!std::filesystem::exists("/proc/self/mem")) {
+        GTEST_SKIP() << "/proc is not mounted here: /proc/self/mem is the file the system fails to read";
+    }
     EXPECT_EQ(decrire(lire_chemin("/proc/self/mem")), "erreur_lecture");
     EXPECT_EQ(code_de_l_erreur([] { return rle::lire_rle("/proc/self/mem"); }),
               decrire_code(std::error_code(EIO, std::system_category())));

@@ -18,6 +18,11 @@ if(EXISTS "${CAS}-args.txt")
   file(STRINGS "${CAS}-args.txt" arguments ENCODING UTF-8)
 endif()
 
+if("/dev/stdin" IN_LIST arguments AND NOT EXISTS "/dev/stdin")
+  message("SKIPPED: /proc is not mounted here, and /dev/stdin is /proc/self/fd/0")
+  return()
+endif()
+
 set(commande ${EMULATEUR} "${PROGRAMME}" ${arguments})
 set(tube "")
 if(ENTREE)

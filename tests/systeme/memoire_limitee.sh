@@ -33,9 +33,13 @@ sous_limite $limite_kib "$fichier" >"$travail/sortie" 2>"$travail/erreurs"
 verifier "512 MiB under $limite_kib KiB, path" "Tentative de lire le fichier $fichier..." "$memoire" 1 $? \
   "$travail/sortie" "$travail/erreurs"
 
-cat "$fichier" 2>/dev/null | sous_limite $limite_kib /dev/stdin >"$travail/sortie" 2>"$travail/erreurs"
-verifier "512 MiB under $limite_kib KiB, pipe" "Tentative de lire le fichier /dev/stdin..." "$memoire" 1 \
-  "${PIPESTATUS[1]}" "$travail/sortie" "$travail/erreurs"
+if [ -e /dev/stdin ]; then
+  cat "$fichier" 2>/dev/null | sous_limite $limite_kib /dev/stdin >"$travail/sortie" 2>"$travail/erreurs"
+  verifier "512 MiB under $limite_kib KiB, pipe" "Tentative de lire le fichier /dev/stdin..." "$memoire" 1 \
+    "${PIPESTATUS[1]}" "$travail/sortie" "$travail/erreurs"
+else
+  echo "skipped: 512 MiB through a pipe: /proc is not mounted here, and /dev/stdin is /proc/self/fd/0"
+fi
 rm -f "$fichier"
 
 # Past 4 GiB, where a size in 32 bits wraps round.

@@ -11,6 +11,7 @@ programme=$1
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
 source "$(dirname "$0")/verifier.sh"
+exiger pty
 commande_du_programme ""
 
 # A title, a cleared screen, a colour through C1's CSI in UTF-8 and as a

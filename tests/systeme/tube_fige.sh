@@ -11,6 +11,7 @@ source=$3
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
 source "$(dirname "$0")/verifier.sh"
+exiger proc
 
 commande_du_programme ""
 cat "$source" | timeout 30 "${commande[@]}" /dev/stdin >"$travail/rapport"

@@ -6,6 +6,18 @@
 # alone: never timeout, env or the emulator, which need not even have the
 # program's word size.
 
+# Ends the test as skipped, with the reason, where this machine lacks what
+# it needs (ctest takes "SKIPPED:" for a skip):
+#   proc  /proc, which /dev/stdin leads to (/proc/self/fd/0)
+#   pty   a pseudo-terminal (/dev/pts)
+exiger() {
+  case $1 in
+  proc) [ -e /dev/stdin ] || { echo "SKIPPED: /proc is not mounted here, and /dev/stdin is /proc/self/fd/0"; exit 0; } ;;
+  pty) script -qec true /dev/null </dev/null >/dev/null 2>&1 ||
+    { echo "SKIPPED: no pseudo-terminal here (/dev/pts is not mounted, or script(1) is missing)"; exit 0; } ;;
+  esac
+}
+
 # Sets `commande` to the words that run the program (or program $2), with
 # library $1 preloaded into it when given.
 commande_du_programme() {
