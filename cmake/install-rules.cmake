@@ -11,6 +11,7 @@
 # tool, the reader's DLL when it is one, README.txt and LICENSE.txt at the
 # root.
 include(CMakePackageConfigHelpers)
+include(journal)
 
 if(INFO_RLE_A_PLAT)
   set(INFO_RLE_DOSSIER_PROGRAMMES .)
@@ -28,7 +29,7 @@ set(INFO_RLE_VERSION_PAQUET "${PROJECT_VERSION}-${INFO_RLE_REVISION}")
 
 # The Debian documents every package carries in /usr/share/doc/<package>: a
 # machine-readable copyright file, with the licence from LICENSE, and the
-# changelog, compressed as Debian wants it (gzip -9, no name or time stamp);
+# changelog (from CHANGELOG.md), compressed as Debian wants it (gzip -9, no name or time stamp);
 # and its lintian overrides, each with its reason.
 # The licence's text below its copyright line, as a copyright file wants it:
 # each line indented, an empty line as " .".
@@ -41,7 +42,8 @@ string(REPLACE "\n" "\n " INFO_RLE_LICENCE " ${licence}")
 function(info_rle_documents_debian paquet composant)
   set(dossier "${PROJECT_BINARY_DIR}/debian/${paquet}")
   configure_file("${PROJECT_SOURCE_DIR}/cmake/debian/copyright.in" "${dossier}/copyright" @ONLY)
-  configure_file("${PROJECT_SOURCE_DIR}/cmake/debian/changelog.in" "${dossier}/changelog.Debian" @ONLY)
+  info_rle_journal(debian journal)
+  file(CONFIGURE OUTPUT "${dossier}/changelog.Debian" CONTENT "@journal@" @ONLY)
   info_rle_gzip("${dossier}/changelog.Debian" "${dossier}/changelog.Debian.gz")
   install(FILES "${dossier}/copyright" "${dossier}/changelog.Debian.gz"
           DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/doc/${paquet}" COMPONENT ${composant})
