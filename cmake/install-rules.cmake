@@ -19,6 +19,17 @@ else()
   set(INFO_RLE_DOSSIER_PROGRAMMES "${CMAKE_INSTALL_BINDIR}")
 endif()
 
+# info_rle_requis(<program> <Debian package> <what needs it>): stops the
+# configure and says what to install, rather than a package made without
+# what the program gives it, or a failure at its end.
+function(info_rle_requis programme paquet besoin)
+  string(MAKE_C_IDENTIFIER "INFO_RLE_OUTIL_${programme}" variable)
+  find_program(${variable} "${programme}")
+  if(NOT ${variable})
+    message(FATAL_ERROR "${besoin} needs ${programme}: install it (Debian: apt-get install ${paquet})")
+  endif()
+endfunction()
+
 # The packages' names, as each distribution names them, and their revision
 # (Debian's revision, RPM's release): the packaging's own version.
 set(INFO_RLE_PAQUET_OUTIL info-rle)
@@ -102,6 +113,49 @@ if(TARGET info_rle)
       install(FILES "${PROJECT_SOURCE_DIR}/README.md" "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION "${CMAKE_INSTALL_DOCDIR}"
               COMPONENT outil)
     endif()
+  endif()
+endif()
+
+# Others' software in the tool, from its link map, where Debian's package
+# database can tell whose each file is (cmake/tiers.cmake): the list, which
+# the SBOMs read; and where the tool is linked statically for a release (the
+# portable archives, the RPM, the Windows zip), the notices that go with it,
+# beside the tool's own licence.
+set(INFO_RLE_TIERS "${PROJECT_BINARY_DIR}/tiers")
+if(TARGET info_rle AND INFO_RLE_CARTE)
+  set(notices OFF)
+  if(INFO_RLE_PORTABLE)
+    set(notices ON)
+  elseif(INFO_RLE_A_PLAT AND MINGW)
+    set(notices CRLF)
+  endif()
+  if(notices)
+    info_rle_requis(dpkg-query dpkg "The notices of what the static tool holds")
+  endif()
+  find_program(INFO_RLE_DPKG_QUERY dpkg-query)
+  if(INFO_RLE_DPKG_QUERY)
+    set(sorties "${INFO_RLE_TIERS}/composants.json")
+    if(notices)
+      list(APPEND sorties "${INFO_RLE_TIERS}/THIRD-PARTY-NOTICES.txt")
+    endif()
+    add_custom_command(
+      OUTPUT ${sorties}
+      COMMAND "${CMAKE_COMMAND}" "-DCARTE=${INFO_RLE_CARTE}" "-DSORTIE=${INFO_RLE_TIERS}" "-DNOTICES=${notices}"
+              "-DPROGRAMME=info_rle" "-DSPDX=${INFO_RLE_SPDX}" "-DDEPOT=${INFO_RLE_DEPOT}" "-DVERSION=${PROJECT_VERSION}" -P
+              "${PROJECT_SOURCE_DIR}/cmake/tiers.cmake"
+      DEPENDS info_rle "${PROJECT_SOURCE_DIR}/cmake/tiers.cmake"
+      VERBATIM)
+    add_custom_target(tiers ALL DEPENDS ${sorties})
+  endif()
+  if(INFO_RLE_A_PLAT)
+    set(dossier_notices .)
+  elseif(INFO_RLE_RPM)
+    set(dossier_notices "${CMAKE_INSTALL_DATAROOTDIR}/licenses/${INFO_RLE_PAQUET_OUTIL}")
+  else()
+    set(dossier_notices "${CMAKE_INSTALL_DOCDIR}")
+  endif()
+  if(notices)
+    install(FILES "${INFO_RLE_TIERS}/THIRD-PARTY-NOTICES.txt" DESTINATION "${dossier_notices}" COMPONENT outil)
   endif()
 endif()
 

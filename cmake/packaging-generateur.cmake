@@ -27,20 +27,31 @@ else()
 endif()
 list(APPEND CPACK_POST_BUILD_SCRIPTS "${CPACK_INFO_RLE_SOURCES}/cmake/sbom.cmake")
 
-# Every time stamp in the packages (archive members, the .deb's own, the
-# zip's) is SOURCE_DATE_EPOCH, which reproducible builds agree on: when the
-# caller has not set it, the time of the sources' last commit, or in a tree
-# without git 2026-01-01 00:00:00 UTC.
-if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-  execute_process(
-    COMMAND git -C "${CPACK_INFO_RLE_SOURCES}" log -1 --format=%ct
-    OUTPUT_VARIABLE date_des_sources
-    OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-  if(NOT date_des_sources MATCHES "^[0-9]+$")
-    set(date_des_sources 1767225600)
-  endif()
-  set(ENV{SOURCE_DATE_EPOCH} "${date_des_sources}")
+# The licence of what the tool's package holds, as SPDX writes it: the
+# project's, and that of each package of others whose code is in the tool
+# (tiers.cmake's list). The RPM's License tag and the manifests name it.
+set(licences "${CPACK_INFO_RLE_SPDX}")
+if(EXISTS "${CPACK_INFO_RLE_TIERS}/THIRD-PARTY-NOTICES.txt")
+  file(READ "${CPACK_INFO_RLE_TIERS}/composants.json" tiers)
+  string(JSON nombre LENGTH "${tiers}")
+  math(EXPR dernier "${nombre} - 1")
+  foreach(rang RANGE ${dernier})
+    string(JSON dedans GET "${tiers}" ${rang} dedans)
+    if(dedans)
+      string(JSON licence GET "${tiers}" ${rang} licence)
+      string(REPLACE " AND " ";" licence "${licence}")
+      list(APPEND licences ${licence})
+    endif()
+  endforeach()
 endif()
+list(REMOVE_DUPLICATES licences)
+list(JOIN licences " AND " CPACK_INFO_RLE_LICENCE_OUTIL)
+set(CPACK_RPM_PACKAGE_LICENSE "${CPACK_INFO_RLE_LICENCE_OUTIL}")
+
+# Every time stamp in the packages (archive members, the .deb's own, the
+# zip's) is SOURCE_DATE_EPOCH's, which reproducible builds agree on.
+set(INFO_RLE_SOURCES "${CPACK_INFO_RLE_SOURCES}")
+include("${CPACK_INFO_RLE_SOURCES}/cmake/date_des_sources.cmake")
 # A zip stores its times in local time: UTC, so that the time zone of the
 # machine that packs does not change the bytes.
 set(ENV{TZ} UTC0)

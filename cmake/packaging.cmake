@@ -25,9 +25,11 @@ set(CPACK_INFO_RLE_SOURCES "${PROJECT_SOURCE_DIR}")
 set(CPACK_INFO_RLE_DEPOT "${INFO_RLE_DEPOT}")
 set(CPACK_INFO_RLE_DROITS "${INFO_RLE_DROITS}")
 set(CPACK_INFO_RLE_WINGET info_rle.info_rle)
-# What the SBOM written beside each package (sbom.cmake) reads: the tool's
-# link map, and the compiler, for the systems without either.
-set(CPACK_INFO_RLE_CARTE "${INFO_RLE_CARTE}")
+# What the SBOM written beside each package (sbom.cmake) and the RPM's
+# licence read: the others' software in the tool, or the compiler, for the
+# systems that cannot tell; the project's own licence.
+set(CPACK_INFO_RLE_TIERS "${INFO_RLE_TIERS}")
+set(CPACK_INFO_RLE_SPDX "${INFO_RLE_SPDX}")
 set(CPACK_INFO_RLE_COMPILATEUR "${CMAKE_CXX_COMPILER_ID}")
 set(CPACK_INFO_RLE_VERSION_COMPILATEUR "${CMAKE_CXX_COMPILER_VERSION}")
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
@@ -111,8 +113,7 @@ set(CPACK_DEBIAN_DEVELOPPEMENT_DESCRIPTION "${INFO_RLE_RESUME_DEVELOPPEMENT}\n${
 set(CPACK_RPM_COMPONENT_INSTALL ON)
 set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
 set(CPACK_RPM_PACKAGE_RELEASE ${INFO_RLE_REVISION})
-set(CPACK_RPM_PACKAGE_LICENSE "${INFO_RLE_SPDX}")
-set(CPACK_INFO_RLE_SPDX "${INFO_RLE_SPDX}")
+set(CPACK_RPM_PACKAGE_LICENSE "${INFO_RLE_SPDX}")  # the tool's: packaging-generateur.cmake adds what it holds
 set(CPACK_RPM_PACKAGE_URL "${INFO_RLE_DEPOT}")
 set(CPACK_RPM_COMPRESSION_TYPE xz)
 set(CPACK_RPM_CHANGELOG_FILE "${PROJECT_BINARY_DIR}/rpm/changelog")
@@ -130,6 +131,7 @@ set(CPACK_RPM_DEVELOPPEMENT_PACKAGE_PROVIDES "${INFO_RLE_PAQUET_OUTIL}-static = 
 set(CPACK_RPM_DEVELOPPEMENT_USER_BINARY_SPECFILE "${PROJECT_SOURCE_DIR}/cmake/rpm/developpement.spec.in")
 set(licences "${CMAKE_INSTALL_FULL_DATAROOTDIR}/licenses")  # where info_rle_licence_rpm() installs
 set(CPACK_RPM_OUTIL_USER_FILELIST "%license ${licences}/${INFO_RLE_PAQUET_OUTIL}/LICENSE"
+                                  "%license ${licences}/${INFO_RLE_PAQUET_OUTIL}/THIRD-PARTY-NOTICES.txt"
                                   "%doc ${CMAKE_INSTALL_FULL_DATAROOTDIR}/doc/${INFO_RLE_PAQUET_OUTIL}/README.md")
 set(CPACK_RPM_DEVELOPPEMENT_USER_FILELIST "%license ${licences}/${INFO_RLE_PAQUET_RPM_DEVELOPPEMENT}/LICENSE")
 set(CPACK_RPM_OUTIL_PACKAGE_GROUP Applications/Multimedia)
@@ -156,6 +158,7 @@ include(CPack)
 add_custom_target(
   archive_sources
   COMMAND "${CMAKE_COMMAND}" "-DSOURCES=${PROJECT_SOURCE_DIR}" "-DSORTIE=${CPACK_PACKAGE_DIRECTORY}"
-          "-DVERSION=${PROJECT_VERSION}" "-DDEPOT=${INFO_RLE_DEPOT}" "-DRESUME=${INFO_RLE_RESUME_OUTIL_MAJUSCULE}" -P
+          "-DVERSION=${PROJECT_VERSION}" "-DDEPOT=${INFO_RLE_DEPOT}" "-DRESUME=${INFO_RLE_RESUME_OUTIL_MAJUSCULE}"
+          "-DAUTEURS=${INFO_RLE_AUTEURS}" "-DSPDX=${INFO_RLE_SPDX}" -P
           "${PROJECT_SOURCE_DIR}/cmake/sources/archive.cmake"
   VERBATIM)

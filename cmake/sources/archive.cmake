@@ -7,11 +7,13 @@
 #                              same bytes wherever and whenever it is made
 #                              from that commit;
 #   info_rle-<version>.tar.gz.sha256, as sha256sum -c checks it;
+#   info_rle-<version>.tar.gz.cdx.json, its SBOM;
 #   info_rle.rb                the formula, with the archive's URL in the
 #                              release and its SHA-256.
 #
 #   cmake -DSOURCES=<checkout> -DSORTIE=<folder> -DVERSION=<version>
-#         -DDEPOT=<repository's address> -DRESUME=<synopsis> -P archive.cmake
+#         -DDEPOT=<repository's address> -DRESUME=<synopsis>
+#         -DAUTEURS=<authors> -DSPDX=<licence> -P archive.cmake
 cmake_minimum_required(VERSION 3.25)
 
 find_program(GIT git REQUIRED)
@@ -41,4 +43,14 @@ endif()
 file(SHA256 "${archive}" EMPREINTE)
 file(WRITE "${archive}.sha256" "${EMPREINTE}  ${nom}.tar.gz\n")
 configure_file("${CMAKE_CURRENT_LIST_DIR}/../homebrew/info_rle.rb.in" "${SORTIE}/info_rle.rb" @ONLY)
+
+# The sources of the tool and of the reader, with nothing of others', dated
+# as the packages are.
+set(INFO_RLE_SOURCES "${SOURCES}")
+include("${CMAKE_CURRENT_LIST_DIR}/../date_des_sources.cmake")
+include("${CMAKE_CURRENT_LIST_DIR}/../sbom.cmake")
+info_rle_composant_du_projet(application info_rle principal)
+info_rle_composant_du_projet(library rle_file lecteur)
+info_rle_sbom("${archive}" "${SORTIE}" "${principal}" "[${lecteur}]"
+              "[{\"ref\":\"info_rle\",\"dependsOn\":[\"rle_file\"]},{\"ref\":\"rle_file\",\"dependsOn\":[]}]")
 message(STATUS "${archive}: SHA-256 ${EMPREINTE}; ${SORTIE}/info_rle.rb")

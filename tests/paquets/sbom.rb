@@ -1,8 +1,10 @@
-# Checks the SBOM beside each package in the folders given: it parses as
-# CycloneDX 1.5, describes its own package (name and SHA-256) and the
-# project's version, names every component with a version (for a Debian
-# package, the version dpkg-query gives), and for a package of the tool,
-# names its C++ runtime, its compiler's support library and its C library.
+# Checks what the SBOM beside each package in the folders given says, which
+# CycloneDX's schema cannot check (cyclonedx.mjs checks the schema): it
+# describes its own package (its purl names the package, its SHA-256 is the
+# package's) and the project's version, says who wrote it, names every
+# component with its supplier, version and licence (for a Debian package,
+# the version dpkg-query gives), and for a package of the tool, names its
+# C++ runtime, its compiler's support library and its C library.
 #
 #   ruby sbom.rb <version> <packages folder>...
 require "digest"
@@ -11,7 +13,7 @@ require "json"
 version, *dossiers = ARGV
 ecarts = []
 nombre = 0
-installee = Hash.new do |table, paquet|
+installee = Hash.new do |table, paquet|  # "name" or "name:architecture"
   table[paquet] = IO.popen(["dpkg-query", "-W", "-f=${Version}", paquet], err: File::NULL, &:read)
 end
 dossiers.each do |dossier|
@@ -27,17 +29,21 @@ dossiers.each do |dossier|
     verifier.(sbom["serialNumber"] =~ /\Aurn:uuid:\h{8}-\h{4}-\h{4}-\h{4}-\h{12}\z/, "serial number #{sbom["serialNumber"]}")
     principal = sbom.dig("metadata", "component")
     verifier.(principal["version"] == version, "describes version #{principal["version"]}")
-    proprietes = sbom.dig("metadata", "properties").to_h { |propriete| propriete.values_at("name", "value") }
-    verifier.(proprietes["info_rle:package"] == nom, "describes #{proprietes["info_rle:package"]}")
-    verifier.(proprietes["info_rle:package-sha256"] == Digest::SHA256.file(paquet).hexdigest, "not this package's SHA-256")
+    purl = principal["purl"].to_s.gsub("%2B", "+")
+    verifier.(purl.end_with?("/#{nom}") || nom.start_with?(purl[%r{\Apkg:(?:deb|rpm)/([^@]+)@}, 1].to_s + (nom.end_with?(".deb") ? "_" : "-")),
+              "its purl #{purl} names another package")
+    verifier.(principal["hashes"] == [{ "alg" => "SHA-256", "content" => Digest::SHA256.file(paquet).hexdigest }],
+              "not this package's SHA-256")
+    verifier.(sbom.dig("metadata", "authors", 0, "name") && sbom.dig("metadata", "supplier", "name"), "no author or supplier")
 
     composants = sbom.fetch("components")
-    composants.each do |composant|
-      verifier.(!composant["name"].to_s.empty? && !composant["version"].to_s.empty?, "a component without its name or version: #{composant}")
-      next unless composant["purl"].to_s.start_with?("pkg:deb/")
-
-      verifier.(installee[composant["name"]] == composant["version"],
-                "#{composant["name"]} #{composant["version"]}, this machine has #{installee[composant["name"]]}")
+    [principal, *composants].each do |composant|
+      verifier.(%w[name version supplier licenses].all? { |cle| composant[cle] && !composant[cle].empty? },
+                "a component without its name, version, supplier or licence: #{composant}")
+      architecture = composant["purl"].to_s[%r{\Apkg:deb/debian/.*[?&]arch=([^&]+)}, 1] or next
+      paquet_debian = architecture == "all" ? composant["name"] : "#{composant["name"]}:#{architecture}"
+      verifier.(installee[paquet_debian] == composant["version"],
+                "#{paquet_debian} #{composant["version"]}, this machine has #{installee[paquet_debian]}")
     end
     references = [principal, *composants].map { |composant| composant["bom-ref"] }
     sbom.fetch("dependencies").each do |dependance|
@@ -45,7 +51,7 @@ dossiers.each do |dossier|
         verifier.(references.include?(reference), "a dependency on #{reference}, which it does not name")
       end
     end
-    next unless principal["name"] == "info_rle"
+    next unless principal["name"] == "info_rle" && !nom.match?(/\Ainfo_rle-[\d.]+\.tar\.gz\z/)  # not the sources
 
     noms = composants.map { |composant| composant["name"] }
     { "the reader" => /\Arle_file\z/, "the C++ runtime" => /libstdc\+\+|g\+\+-mingw/,
