@@ -71,10 +71,10 @@ function(info_rle_licence_rpm paquet composant)
 endfunction()
 
 function(info_rle_gzip entree sortie)
-  find_program(INFO_RLE_GZIP gzip REQUIRED)
+  info_rle_requis(gzip gzip "A distribution's compressed documents")
   add_custom_command(
     OUTPUT "${sortie}"
-    COMMAND sh -c "'${INFO_RLE_GZIP}' -9n -c '${entree}' > '${sortie}'"
+    COMMAND sh -c "'${INFO_RLE_OUTIL_gzip}' -9n -c '${entree}' > '${sortie}'"
     DEPENDS "${entree}"
     VERBATIM)
   file(RELATIVE_PATH nom "${PROJECT_BINARY_DIR}" "${sortie}")

@@ -39,15 +39,21 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 # Per generator: how the components are grouped, and the top folder.
 set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_LIST_DIR}/packaging-generateur.cmake")
 
+# Each generator's tools are looked for now, so that a package workflow
+# stops at once and says what to install: CPack would stop at the end
+# without `file`, and make a .deb without its Depends without dpkg-shlibdeps.
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_COMPONENTS_ALL outil)
 elseif(INFO_RLE_DEBIAN)
   set(CPACK_GENERATOR DEB)
   set(CPACK_COMPONENTS_ALL outil developpement)
+  info_rle_requis(file file "Making .deb packages")
+  info_rle_requis(dpkg-shlibdeps dpkg-dev "Making .deb packages with their Depends")
 elseif(INFO_RLE_RPM)
   set(CPACK_GENERATOR RPM)
   set(CPACK_COMPONENTS_ALL outil developpement)
+  info_rle_requis(rpmbuild rpm "Making .rpm packages")
 else()
   set(CPACK_GENERATOR TGZ)
   set(CPACK_COMPONENTS_ALL outil developpement)

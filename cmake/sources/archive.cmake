@@ -16,8 +16,13 @@
 #         -DAUTEURS=<authors> -DSPDX=<licence> -P archive.cmake
 cmake_minimum_required(VERSION 3.25)
 
-find_program(GIT git REQUIRED)
-find_program(GZIP gzip REQUIRED)
+foreach(programme IN ITEMS git gzip)
+  string(TOUPPER "${programme}" variable)
+  find_program(${variable} ${programme})
+  if(NOT ${variable})
+    message(FATAL_ERROR "The source archive needs ${programme}: install it (Debian: apt-get install ${programme})")
+  endif()
+endforeach()
 set(nom "info_rle-${VERSION}")
 set(archive "${SORTIE}/${nom}.tar.gz")
 file(MAKE_DIRECTORY "${SORTIE}")

@@ -1,6 +1,10 @@
-# Shared by the cross toolchains, which set `triplet` first: the target's
-# headers and libraries come from Debian's /usr/<triplet>, programs from the
-# host.
+# Shared by the cross toolchains, which set `triplet` and the Debian package
+# of their compiler (`paquet_compilateur`) first: the target's headers and
+# libraries come from Debian's /usr/<triplet>, programs from the host.
+find_program(compilateur_croise "${CMAKE_CXX_COMPILER}")
+if(NOT compilateur_croise)
+  message(FATAL_ERROR "no ${CMAKE_CXX_COMPILER}: install Debian's ${paquet_compilateur}")
+endif()
 set(CMAKE_FIND_ROOT_PATH /usr/${triplet})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)

@@ -7,6 +7,7 @@
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_C_COMPILER ${triplet}-gcc)
 set(CMAKE_CXX_COMPILER ${triplet}-g++)
+set(paquet_compilateur g++-${triplet})
 include("${CMAKE_CURRENT_LIST_DIR}/croisee.cmake")
 
 # The portable tool, linked statically, needs no loader; it takes the C

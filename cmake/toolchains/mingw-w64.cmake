@@ -9,6 +9,7 @@ set(triplet x86_64-w64-mingw32)
 set(CMAKE_C_COMPILER ${triplet}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${triplet}-g++-posix)
 set(CMAKE_RC_COMPILER ${triplet}-windres)
+set(paquet_compilateur g++-mingw-w64-x86-64-posix)
 
 include("${CMAKE_CURRENT_LIST_DIR}/croisee.cmake")
 

@@ -54,8 +54,9 @@ dossiers.each do |dossier|
     next unless principal["name"] == "info_rle" && !nom.match?(/\Ainfo_rle-[\d.]+\.tar\.gz\z/)  # not the sources
 
     noms = composants.map { |composant| composant["name"] }
-    { "the reader" => /\Arle_file\z/, "the C++ runtime" => /libstdc\+\+|g\+\+-mingw/,
-      "the compiler's support library" => /libgcc|gcc-mingw/, "the C library" => /\Alibc6|mingw-w64-.*-dev/ }.each do |quoi, motif|
+    { "the reader" => /\Arle_file\z/, "the C++ runtime" => /libstdc\+\+|g\+\+-mingw|libc\+\+|C\+\+ runtime/,
+      "the compiler's support library" => /libgcc|gcc-mingw|libSystem|C\+\+ runtime/,
+      "the C library" => /\Alibc6|mingw-w64-.*-dev|libSystem|C\+\+ runtime/ }.each do |quoi, motif|
       verifier.(noms.any? { |nom_composant| nom_composant =~ motif }, "does not name #{quoi}: #{noms}")
     end
   end
