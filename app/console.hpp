@@ -50,14 +50,14 @@ std::ostream& erreur_standard();
 // where a control character written to it acts instead of showing.
 bool sortie_est_un_terminal() noexcept;
 
-// Whether the tool shows its text in a console window made for it alone,
-// which closes when it ends (Windows, started from Explorer), and reads
-// the keyboard there. Never when a command interpreter or a program shares
-// the console, nor when standard input or output goes elsewhere.
-bool fenetre_a_soi() noexcept;
-
-// Waits until the user presses Enter in that window.
-void attendre_entree() noexcept;
+// Where the tool shows its text in a console window made for it alone,
+// which closes as it ends (Windows, started from Explorer: a double-click, a
+// file dropped on it), writes `invitation` and waits until the user presses
+// Enter. Never when a command interpreter or a program shares the console,
+// nor when standard input or output goes elsewhere, nor on other systems,
+// where a terminal's window belongs to its shell: a script or a program that
+// reads the tool's output is never kept waiting.
+void garder_la_fenetre(std::ostream& sortie, const char* invitation) noexcept;
 
 }  // namespace info_rle
 

@@ -34,12 +34,6 @@ bool sortie_est_un_terminal() noexcept
     return isatty(STDOUT_FILENO) == 1;
 }
 
-// A terminal's window belongs to its shell, which outlives the tool.
-bool fenetre_a_soi() noexcept
-{
-    return false;
-}
-
-void attendre_entree() noexcept {}
+void garder_la_fenetre(std::ostream& /*sortie*/, const char* /*invitation*/) noexcept {}
 
 }  // namespace info_rle

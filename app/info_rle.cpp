@@ -28,7 +28,6 @@ constexpr const char* message_memoire = "\n\tErreur (memoire insuffisante)\n";
 constexpr const char* message_ecriture = "\n\tErreur lors de l'ecriture du resultat\n";
 constexpr const char* message_inattendu = "\n\tErreur (inattendue)\n";
 constexpr const char* message_impair = "Le fichier semble corrompu (les donnes sont en nombre impair)\n";
-constexpr const char* invitation_a_fermer = "Appuyez sur Entree pour fermer la fenetre.";
 
 int signaler(const char* message, std::ostream& erreurs) noexcept
 {
@@ -133,10 +132,7 @@ int rapporter(const rle::image_rle& image, std::ostream& sortie, std::ostream& e
     return statut_succes;
 }
 
-void inviter_a_fermer(std::ostream& sortie)
-{
-    sortie << invitation_a_fermer << std::flush;
-}
+const char* const invitation_a_fermer = "Appuyez sur Entree pour fermer la fenetre.";
 
 int executer(int argc, const char* const* argv, std::ostream& sortie, std::ostream& erreurs, bool sortie_terminal)
 {

@@ -30,9 +30,9 @@ std::string lisible_sur_terminal(std::string_view texte);
 // when its values do not make whole pairs. Returns the exit status.
 int rapporter(const rle::image_rle& image, std::ostream& sortie, std::ostream& erreurs);
 
-// Asks the user to press Enter to close the window, which would otherwise
-// close as the tool ends, before anyone read it.
-void inviter_a_fermer(std::ostream& sortie);
+// The line that asks the user to press Enter to close the tool's own window,
+// which would otherwise close as the tool ends, before anyone read it.
+extern const char* const invitation_a_fermer;
 
 }  // namespace info_rle
 

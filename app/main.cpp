@@ -15,9 +15,6 @@ int main(int argc, char* argv[])
     std::ostream& sortie = info_rle::sortie_standard();
     const int statut = info_rle::executer(arguments.nombre(), arguments.valeurs(), sortie, info_rle::erreur_standard(),
                                           info_rle::sortie_est_un_terminal());
-    if (info_rle::fenetre_a_soi()) {
-        info_rle::inviter_a_fermer(sortie);
-        info_rle::attendre_entree();
-    }
+    info_rle::garder_la_fenetre(sortie, info_rle::invitation_a_fermer);
     return statut;
 }

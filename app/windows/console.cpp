@@ -156,19 +156,23 @@ bool sortie_est_un_terminal() noexcept
 }
 
 // A console that lists this process alone was made for it: Explorer
-// started the tool (a double-click, a file dropped on it), and the window
-// closes when it ends. cmd, PowerShell, Windows Terminal and the scripts
-// they run share their console with the tool, and a program that reads the
-// tool's output has it go elsewhere than the console.
-bool fenetre_a_soi() noexcept
+// started the tool, and the window closes when it ends. cmd, PowerShell,
+// Windows Terminal and the scripts they run share their console with the
+// tool, and a program that reads the tool's output has it go elsewhere than
+// the console.
+void garder_la_fenetre(std::ostream& sortie, const char* invitation) noexcept
 {
     std::array<DWORD, 2> processus{};
-    return GetConsoleProcessList(processus.data(), static_cast<DWORD>(processus.size())) == 1 &&
-           est_une_console(GetStdHandle(STD_OUTPUT_HANDLE)) && est_une_console(GetStdHandle(STD_INPUT_HANDLE));
-}
-
-void attendre_entree() noexcept
-{
+    if (GetConsoleProcessList(processus.data(), static_cast<DWORD>(processus.size())) != 1 ||
+        !est_une_console(GetStdHandle(STD_OUTPUT_HANDLE)) || !est_une_console(GetStdHandle(STD_INPUT_HANDLE))) {
+        return;
+    }
+    try {
+        sortie << invitation << std::flush;
+    } catch (...) {
+        // The console refused the line: wait all the same, or the window
+        // closes on what it shows.
+    }
     const HANDLE clavier = GetStdHandle(STD_INPUT_HANDLE);
     std::array<wchar_t, 256> touches{};
     DWORD lues = 0;
