@@ -133,7 +133,7 @@ if(TARGET info_rle AND INFO_RLE_CARTE)
     info_rle_requis(dpkg-query dpkg "The notices of what the static tool holds")
   endif()
   find_program(INFO_RLE_DPKG_QUERY dpkg-query)
-  if(INFO_RLE_DPKG_QUERY)
+  if(INFO_RLE_DPKG_QUERY AND (notices OR NOT INFO_RLE_DEVELOPER_MODE))  # not the developers' builds
     set(sorties "${INFO_RLE_TIERS}/composants.json")
     if(notices)
       list(APPEND sorties "${INFO_RLE_TIERS}/THIRD-PARTY-NOTICES.txt")

@@ -19,7 +19,8 @@ cmake_minimum_required(VERSION 3.25)
 # The licence of each Debian package the tool may be made of, as SPDX names
 # it, and whether that licence asks for its text beside the program (GCC's
 # runtime library exception does not). A package that none of these names
-# stops the build: its licence must be read before the tool ships it.
+# stops a build that writes the notices: its licence must be read before the
+# tool ships it.
 # Each rule: package name (a regular expression) # licence # "texte" or not.
 set(licences
     "^libc6(-dev)?$#LGPL-2.1-or-later#texte"
@@ -33,11 +34,12 @@ find_program(DPKG_QUERY dpkg-query REQUIRED)
 # The Debian package that holds `fichier`, as "name;version;architecture;
 # source;source version", or nothing. dpkg knows each file by the path its
 # package gives it: with a merged /usr, /usr/lib/x/libc.so.6 is
-# /lib/x/libc.so.6.
+# /lib/x/libc.so.6, and the other way round.
 function(paquet_de fichier variable)
   set(${variable} "" PARENT_SCOPE)
   string(REGEX REPLACE "^/usr(/lib[^/]*/)" "\\1" sans_usr "${fichier}")
-  foreach(chemin IN ITEMS "${fichier}" "${sans_usr}")
+  string(REGEX REPLACE "^(/lib[^/]*/)" "/usr\\1" avec_usr "${fichier}")
+  foreach(chemin IN ITEMS "${fichier}" "${sans_usr}" "${avec_usr}")
     execute_process(COMMAND "${DPKG_QUERY}" -S "${chemin}" OUTPUT_VARIABLE proprietaire ERROR_QUIET
                     RESULT_VARIABLE statut)
     if(statut EQUAL 0 AND proprietaire MATCHES "^([^:,]+)(:[^:]+)?: ")
@@ -96,13 +98,21 @@ function(ajouter json variable)  # appends `json` to the JSON array in `variable
   set(${variable} "${liste}" PARENT_SCOPE)
 endfunction()
 
+if(NOTICES)
+  set(severite FATAL_ERROR)
+else()
+  set(severite WARNING)
+endif()
 fichiers_lies("${CARTE}")
 set(noms "")
 foreach(genre IN ITEMS dedans contre)
   foreach(fichier IN LISTS ${genre})
     paquet_de("${fichier}" description)
     if(NOT description)
-      message(FATAL_ERROR "no Debian package holds ${fichier}, which the tool is linked with")
+      # The notices must name all that the tool holds; a list for an SBOM
+      # only names what it can.
+      message(${severite} "no Debian package holds ${fichier}, which the tool is linked with")
+      continue()
     endif()
     list(GET description 0 nom)
     string(MAKE_C_IDENTIFIER "${nom}" cle)
@@ -146,6 +156,7 @@ foreach(nom IN LISTS noms)
   list(GET description_${cle} 4 version_source)
   string(REGEX REPLACE "-[a-z0-9]+-cross$" "" nom_amont "${nom}")  # Debian's cross packages
   set(licence "")
+  set(avec_texte "")
   foreach(regle IN LISTS licences)
     string(REPLACE "#" ";" regle "${regle}")
     list(GET regle 0 motif)
@@ -156,7 +167,7 @@ foreach(nom IN LISTS noms)
     endif()
   endforeach()
   if(NOT licence)
-    message(FATAL_ERROR "the tool is linked with Debian's ${nom}, whose licence cmake/tiers.cmake does not know: "
+    message(${severite} "the tool is linked with Debian's ${nom}, whose licence cmake/tiers.cmake does not know: "
                         "read it (/usr/share/doc/${nom}/copyright) and add it there")
   endif()
   list(REMOVE_DUPLICATES fichiers_${cle})
