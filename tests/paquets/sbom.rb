@@ -3,8 +3,10 @@
 # describes its own package (its purl names the package, its SHA-256 is the
 # package's) and the project's version, says who wrote it, names every
 # component with its supplier, version and licence (for a Debian package,
-# the version dpkg-query gives), and for a package of the tool, names its
-# C++ runtime, its compiler's support library and its C library.
+# the version of the machine that built it: outils-linux.txt beside the
+# packages, as the release writes it, or else this machine's dpkg-query),
+# and for a package of the tool, names its C++ runtime, its compiler's
+# support library and its C library.
 #
 #   ruby sbom.rb <version> <packages folder>...
 require "digest"
@@ -13,10 +15,18 @@ require "json"
 version, *dossiers = ARGV
 ecarts = []
 nombre = 0
-installee = Hash.new do |table, paquet|  # "name" or "name:architecture"
-  table[paquet] = IO.popen(["dpkg-query", "-W", "-f=${Version}", paquet], err: File::NULL, &:read)
-end
 dossiers.each do |dossier|
+  # "name" or "name:architecture" => version
+  outils = File.join(dossier, "outils-linux.txt")
+  installee = if File.exist?(outils)
+                File.readlines(outils, chomp: true).to_h { |ligne| ligne.split(" ", 2) }.tap do |table|
+                  table.default_proc = ->(t, paquet) { t[paquet.sub(/:[^:]+\z/, "")] if paquet.include?(":") }
+                end
+              else
+                Hash.new do |table, paquet|
+                  table[paquet] = IO.popen(["dpkg-query", "-W", "-f=${Version}", paquet], err: File::NULL, &:read)
+                end
+              end
   Dir[File.join(dossier, "*.{deb,rpm,tar.gz,zip}")].sort.each do |paquet|
     nom = File.basename(paquet)
     verifier = ->(vrai, message) { ecarts << "#{nom}.cdx.json: #{message}" unless vrai }
@@ -43,7 +53,7 @@ dossiers.each do |dossier|
       architecture = composant["purl"].to_s[%r{\Apkg:deb/debian/.*[?&]arch=([^&]+)}, 1] or next
       paquet_debian = architecture == "all" ? composant["name"] : "#{composant["name"]}:#{architecture}"
       verifier.(installee[paquet_debian] == composant["version"],
-                "#{paquet_debian} #{composant["version"]}, this machine has #{installee[paquet_debian]}")
+                "#{paquet_debian} #{composant["version"]}, the machine that built it has #{installee[paquet_debian].inspect}")
     end
     references = [principal, *composants].map { |composant| composant["bom-ref"] }
     sbom.fetch("dependencies").each do |dependance|
