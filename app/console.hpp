@@ -31,6 +31,15 @@ public:
     [[nodiscard]] const char* const* valeurs() const noexcept { return valeurs_.data(); }
 
 private:
+    // valeurs_ from textes_, once they are all there.
+    void indexer()
+    {
+        for (const std::string& texte : textes_) {
+            valeurs_.push_back(texte.c_str());
+        }
+        valeurs_.push_back(nullptr);
+    }
+
     std::vector<std::string> textes_;
     std::vector<const char*> valeurs_;
 };

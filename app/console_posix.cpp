@@ -8,10 +8,7 @@ namespace info_rle {
 
 arguments::arguments(int argc, const char* const* argv) : textes_(argv, argv + argc)
 {
-    for (const std::string& texte : textes_) {
-        valeurs_.push_back(texte.c_str());
-    }
-    valeurs_.push_back(nullptr);
+    indexer();
 }
 
 std::filesystem::path chemin_systeme(const char* argument)

@@ -92,11 +92,7 @@ function(fichiers_lies carte)
   endforeach()
 endfunction()
 
-function(ajouter json variable)  # appends `json` to the JSON array in `variable`
-  string(JSON longueur LENGTH "${${variable}}")
-  string(JSON liste SET "${${variable}}" ${longueur} "${json}")
-  set(${variable} "${liste}" PARENT_SCOPE)
-endfunction()
+include("${CMAKE_CURRENT_LIST_DIR}/sbom.cmake")  # ajouter(), which appends to a JSON array
 
 if(NOTICES)
   set(severite FATAL_ERROR)

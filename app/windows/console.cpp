@@ -120,10 +120,7 @@ arguments::arguments(int argc, const wchar_t* const* argv)
     for (int rang = 0; rang < argc; ++rang) {
         textes_.push_back(utf8(argv[rang]));
     }
-    for (const std::string& texte : textes_) {
-        valeurs_.push_back(texte.c_str());
-    }
-    valeurs_.push_back(nullptr);
+    indexer();
 }
 
 std::filesystem::path chemin_systeme(const char* argument)
@@ -133,7 +130,7 @@ std::filesystem::path chemin_systeme(const char* argument)
 
 std::ostream& sortie_standard()
 {
-    if (!est_une_console(GetStdHandle(STD_OUTPUT_HANDLE))) {
+    if (!sortie_est_un_terminal()) {
         return std::cout;
     }
     static flux_console sortie(STD_OUTPUT_HANDLE);
@@ -164,7 +161,7 @@ void garder_la_fenetre(std::ostream& sortie, const char* invitation) noexcept
 {
     std::array<DWORD, 2> processus{};
     if (GetConsoleProcessList(processus.data(), static_cast<DWORD>(processus.size())) != 1 ||
-        !est_une_console(GetStdHandle(STD_OUTPUT_HANDLE)) || !est_une_console(GetStdHandle(STD_INPUT_HANDLE))) {
+        !sortie_est_un_terminal() || !est_une_console(GetStdHandle(STD_INPUT_HANDLE))) {
         return;
     }
     try {
