@@ -3,11 +3,11 @@
 // (npm's @cyclonedx/cyclonedx-library, with ajv). Prints each file's verdict
 // and fails when one is not valid.
 //
-//   node tests/paquets/cyclonedx.mjs <file.cdx.json>...
+//   .ci/node/lancer tests/paquets/cyclonedx.mjs <file.cdx.json>...
 import { createRequire } from 'node:module';
 import { readFileSync } from 'node:fs';
 
-// Resolved through NODE_PATH, where the caller installed it.
+// Resolved through NODE_PATH, where .ci/node/lancer installed it.
 const CDX = createRequire(import.meta.url)('@cyclonedx/cyclonedx-library');
 const validateur = new CDX.Validation.JsonStrictValidator(CDX.Spec.Version.v1dot5);
 let invalides = 0;
