@@ -138,14 +138,19 @@ if(TARGET info_rle AND INFO_RLE_CARTE)
   endif()
   find_program(INFO_RLE_DPKG_QUERY dpkg-query)
   if(INFO_RLE_DPKG_QUERY AND (notices OR NOT INFO_RLE_DEVELOPER_MODE))  # not the developers' builds
-    set(sorties "${INFO_RLE_TIERS}/composants.json")
+    set(sorties "${INFO_RLE_TIERS}/composants.json" "${INFO_RLE_TIERS}/construction.json"
+                "${INFO_RLE_TIERS}/rle_file.sha256")
     if(notices)
       list(APPEND sorties "${INFO_RLE_TIERS}/THIRD-PARTY-NOTICES.txt")
     endif()
+    # The C library's headers, where the compiler finds them.
+    find_file(entetes stdio.h PATHS ${CMAKE_CXX_IMPLICIT_INCLUDE_DIRECTORIES} NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH
+              NO_CACHE REQUIRED)
     add_custom_command(
       OUTPUT ${sorties}
       COMMAND "${CMAKE_COMMAND}" "-DCARTE=${INFO_RLE_CARTE}" "-DSORTIE=${INFO_RLE_TIERS}" "-DNOTICES=${notices}"
-              "-DPROGRAMME=info_rle" "-DSPDX=${INFO_RLE_SPDX}" "-DDEPOT=${INFO_RLE_DEPOT}" "-DVERSION=${PROJECT_VERSION}" -P
+              "-DPROGRAMME=info_rle" "-DSPDX=${INFO_RLE_SPDX}" "-DDEPOT=${INFO_RLE_DEPOT}" "-DVERSION=${PROJECT_VERSION}"
+              "-DCOMPILATEUR=${CMAKE_CXX_COMPILER}" "-DENTETES=${entetes}" "-DLECTEUR=$<TARGET_FILE:rle_file>" -P
               "${PROJECT_SOURCE_DIR}/cmake/tiers.cmake"
       DEPENDS info_rle "${PROJECT_SOURCE_DIR}/cmake/tiers.cmake"
       VERBATIM)

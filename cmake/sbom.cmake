@@ -22,17 +22,19 @@ function(ajouter json variable)  # appends `json` to the JSON array in `variable
 endfunction()
 
 # info_rle_sbom(<package> <folder> <its main component> <other components>
-# <dependencies>) with AUTEURS, DEPOT and VERSION set: writes the SBOM in the
-# folder, from the JSON objects and arrays as CycloneDX has them, the main
-# component without its purl and hashes, which come from the package's name
-# and bytes.
-function(info_rle_sbom paquet dossier principal composants dependances)
+# <dependencies> <what built it>) with AUTEURS, DEPOT and VERSION set: writes
+# the SBOM in the folder, from the JSON objects and arrays as CycloneDX has
+# them, the main component without its purl and hashes, which come from the
+# package's name and bytes; what built it (the compiler, the C library's
+# headers), when known, as its formulation.
+function(info_rle_sbom paquet dossier principal composants dependances construction)
   get_filename_component(nom "${paquet}" NAME)
   file(SHA256 "${paquet}" empreinte)
+  # Our own .deb and .rpm: the namespace is the vendor's, the project.
   if(nom MATCHES "^([^_]+)_([^_]+)_([^_.]+)\\.deb$")
-    set(purl "pkg:deb/${CMAKE_MATCH_1}@${CMAKE_MATCH_2}?arch=${CMAKE_MATCH_3}")
+    set(purl "pkg:deb/info_rle/${CMAKE_MATCH_1}@${CMAKE_MATCH_2}?arch=${CMAKE_MATCH_3}")
   elseif(nom MATCHES "^(.+)-([^-]+-[^-]+)\\.([^.]+)\\.rpm$")
-    set(purl "pkg:rpm/${CMAKE_MATCH_1}@${CMAKE_MATCH_2}?arch=${CMAKE_MATCH_3}")
+    set(purl "pkg:rpm/info_rle/${CMAKE_MATCH_1}@${CMAKE_MATCH_2}?arch=${CMAKE_MATCH_3}")
   else()
     set(purl "pkg:generic/info_rle@${VERSION}?download_url=${DEPOT}/releases/download/v${VERSION}/${nom}")
   endif()
@@ -55,16 +57,26 @@ function(info_rle_sbom paquet dossier principal composants dependances)
   string(JSON nomenclature SET "${nomenclature}" metadata "${metadonnees}")
   string(JSON nomenclature SET "${nomenclature}" components "${composants}")
   string(JSON nomenclature SET "${nomenclature}" dependencies "${dependances}")
+  string(JSON longueur LENGTH "${construction}")
+  if(longueur GREATER 0)
+    string(JSON nomenclature SET "${nomenclature}" formulation
+           "[{\"bom-ref\":\"construction\",\"components\":${construction}}]")
+  endif()
   file(WRITE "${dossier}/${nom}.cdx.json" "${nomenclature}\n")
   message(STATUS "SBOM: ${dossier}/${nom}.cdx.json")
 endfunction()
 
-# A component of ours: the tool or the reader.
+# A component of ours: the tool or the reader. The reader, which the
+# release publishes only in its source archive, is named by that archive.
 function(info_rle_composant_du_projet type nom variable)
   set(objet "{\"type\":\"${type}\"}")
   string(JSON objet SET "${objet}" bom-ref "\"${nom}\"")
   string(JSON objet SET "${objet}" name "\"${nom}\"")
   string(JSON objet SET "${objet}" version "\"${VERSION}\"")
+  if(nom STREQUAL "rle_file")
+    string(JSON objet SET "${objet}" purl
+           "\"pkg:generic/rle_file@${VERSION}?download_url=${DEPOT}/releases/download/v${VERSION}/info_rle-${VERSION}.tar.gz\"")
+  endif()
   string(JSON objet SET "${objet}" supplier "{\"name\":\"${AUTEURS}\",\"url\":[\"${DEPOT}\"]}")
   string(JSON objet SET "${objet}" licenses "[{\"license\":{\"id\":\"${SPDX}\"}}]")
   set(${variable} "${objet}" PARENT_SCOPE)
@@ -78,10 +90,15 @@ set(DEPOT "${CPACK_INFO_RLE_DEPOT}")
 set(VERSION "${CPACK_PACKAGE_VERSION}")
 set(SPDX "${CPACK_INFO_RLE_SPDX}")
 
-# Debian's packages, as tiers.cmake lists them.
+# Debian's packages, as tiers.cmake lists them, what built the tool, and
+# the reader's library that went into it.
 set(tiers "[]")
+set(construction "[]")
+set(empreinte_lecteur "")
 if(EXISTS "${CPACK_INFO_RLE_TIERS}/composants.json")
   file(READ "${CPACK_INFO_RLE_TIERS}/composants.json" tiers)
+  file(READ "${CPACK_INFO_RLE_TIERS}/construction.json" construction)
+  file(STRINGS "${CPACK_INFO_RLE_TIERS}/rle_file.sha256" empreinte_lecteur)
 endif()
 
 foreach(paquet IN LISTS CPACK_PACKAGE_FILES)
@@ -94,6 +111,9 @@ foreach(paquet IN LISTS CPACK_PACKAGE_FILES)
   else()
     info_rle_composant_du_projet(application info_rle principal)
     string(JSON lecteur SET "${lecteur}" description "\"the reader, linked into the tool\"")
+    if(empreinte_lecteur)  # its static library, as the tool took it
+      string(JSON lecteur SET "${lecteur}" hashes "[{\"alg\":\"SHA-256\",\"content\":\"${empreinte_lecteur}\"}]")
+    endif()
     ajouter("${lecteur}" composants)
     set(references "[\"rle_file\"]")
     string(JSON nombre LENGTH "${tiers}")
@@ -101,7 +121,7 @@ foreach(paquet IN LISTS CPACK_PACKAGE_FILES)
       math(EXPR dernier "${nombre} - 1")
       foreach(rang RANGE ${dernier})
         string(JSON tiers_${rang} GET "${tiers}" ${rang})
-        foreach(champ IN ITEMS nom version purl licence liste source version_source dedans)
+        foreach(champ IN ITEMS nom version purl licence dedans contre source version_source)
           string(JSON ${champ} GET "${tiers_${rang}}" ${champ})
         endforeach()
         set(objet "{\"type\":\"library\",\"supplier\":{\"name\":\"Debian\",\"url\":[\"https://www.debian.org\"]}}")
@@ -112,11 +132,15 @@ foreach(paquet IN LISTS CPACK_PACKAGE_FILES)
         if(licence)  # (unknown only outside the packages' builds, which stop there)
           string(JSON objet SET "${objet}" licenses "[{\"expression\":\"${licence}\"}]")
         endif()
-        if(dedans)
-          string(JSON objet SET "${objet}" description "\"taken into the tool: ${liste}\"")
-        else()
-          string(JSON objet SET "${objet}" description "\"the tool is linked against: ${liste}\"")
+        set(description "")
+        if(NOT dedans STREQUAL "")
+          list(APPEND description "taken into the tool: ${dedans}")
         endif()
+        if(NOT contre STREQUAL "")
+          list(APPEND description "the tool is linked against: ${contre}")
+        endif()
+        list(JOIN description "; " description)
+        string(JSON objet SET "${objet}" description "\"${description}\"")
         if(licence MATCHES "LGPL")  # its source, which the release publishes
           string(REGEX REPLACE "^[0-9]+:" "" version_fichier "${version_source}")  # no epoch in file names
           string(JSON objet SET "${objet}" externalReferences
@@ -144,5 +168,6 @@ foreach(paquet IN LISTS CPACK_PACKAGE_FILES)
     endif()
     ajouter("{\"ref\":\"info_rle\",\"dependsOn\":${references}}" dependances)
   endif()
-  info_rle_sbom("${paquet}" "${CPACK_PACKAGE_DIRECTORY}" "${principal}" "${composants}" "${dependances}")
+  info_rle_sbom("${paquet}" "${CPACK_PACKAGE_DIRECTORY}" "${principal}" "${composants}" "${dependances}"
+                "${construction}")
 endforeach()

@@ -6,6 +6,8 @@
 # SORTIE:
 #   composants.json           the packages, which the SBOMs, the RPM's
 #                             licence and the manifests read;
+#   construction.json         the compiler's and the C headers' packages;
+#   rle_file.sha256           the SHA-256 of the reader linked into it;
 #   THIRD-PARTY-NOTICES.txt   with NOTICES=ON (the packages whose tool is
 #                             linked statically): for each package whose
 #                             code is inside the tool, its licence and, where
@@ -13,7 +15,9 @@
 #
 #   cmake -DCARTE=<link map> -DSORTIE=<folder> -DNOTICES=<ON|CRLF|OFF>
 #         -DPROGRAMME=<what the notices call the tool> -DSPDX=<the tool's own licence>
-#         -DDEPOT=<repository's address> -DVERSION=<version> -P tiers.cmake
+#         -DDEPOT=<repository's address> -DVERSION=<version>
+#         -DCOMPILATEUR=<the C++ compiler> -DENTETES=<the C library's stdio.h it reads>
+#         -DLECTEUR=<the reader's library> -P tiers.cmake
 cmake_minimum_required(VERSION 3.25)
 
 # The licence of each Debian package the tool may be made of, as SPDX names
@@ -26,10 +30,20 @@ set(licences
     "^libc6(-dev)?$#LGPL-2.1-or-later#texte"
     "^(libgcc-s1|libgcc-[0-9]+-dev|libstdc\\+\\+6|libstdc\\+\\+-[0-9]+-dev|g(cc|\\+\\+)-mingw-w64-.*)$#GPL-3.0-or-later WITH GCC-exception-3.1#"
     "^mingw-w64-.*-dev$#ZPL-2.1 AND MIT AND BSD-3-Clause#texte")
+# Code that some members of an archive hold under a licence of their own,
+# as the package's Debian copyright file lists it. Each rule: package name #
+# member (regular expressions) # licence. mingw-w64's gdtoa
+# (mingw-w64-crt/gdtoa/*, and stdio/mingw_pformat.c, which uses it) is under
+# Lucent's permission notice, two of its files under David M. Gay's: SPDX
+# names neither.
+set(licences_des_membres
+    "^mingw-w64-.*-dev$#_libmingwex_a-(arithchk|dmisc|dtoa|g__fmt|g_[dfx]fmt|gdtoa|gethex|gmisc|hd_init|hexnan|misc|smisc|strtodg|strtof|strtopx|sum|ulp|mingw_pformat)\\.o$#LicenseRef-Lucent"
+    "^mingw-w64-.*-dev$#_libmingwex_a-(qnan|strtodnrp)\\.o$#LicenseRef-David-Gay")
 # The full texts that Debian keeps apart from the packages' copyright files.
 set(textes_communs "LGPL-2.1-or-later#LGPL-2.1")
 
 find_program(DPKG_QUERY dpkg-query REQUIRED)
+execute_process(COMMAND "${DPKG_QUERY}" -W -f=\${Architecture} dpkg OUTPUT_VARIABLE architecture_native)
 
 # The Debian package that holds `fichier`, as "name;version;architecture;
 # source;source version", or nothing. dpkg knows each file by the path its
@@ -42,10 +56,20 @@ function(paquet_de fichier variable)
   foreach(chemin IN ITEMS "${fichier}" "${sans_usr}" "${avec_usr}")
     execute_process(COMMAND "${DPKG_QUERY}" -S "${chemin}" OUTPUT_VARIABLE proprietaire ERROR_QUIET
                     RESULT_VARIABLE statut)
-    if(statut EQUAL 0 AND proprietaire MATCHES "^([^:,]+)(:[^:]+)?: ")
+    # "package[:architecture][, ...]: path", several for a file that
+    # packages of several architectures share (Multi-Arch: same).
+    if(statut EQUAL 0 AND proprietaire MATCHES "^([^ ,:]+(:[^ ,:]+)?)(, [^ ,:]+(:[^ ,:]+)?)*: ")
+      string(REGEX REPLACE ": .*$" "" paquets "${proprietaire}")
+      string(REPLACE ", " ";" paquets "${paquets}")
+      list(GET paquets 0 paquet)
+      foreach(un_paquet IN LISTS paquets)
+        if(un_paquet MATCHES ":${architecture_native}$")
+          set(paquet "${un_paquet}")
+        endif()
+      endforeach()
       execute_process(
         COMMAND "${DPKG_QUERY}" -W "-f=\${Package};\${Version};\${Architecture};\${source:Package};\${source:Version}"
-                "${CMAKE_MATCH_1}${CMAKE_MATCH_2}" OUTPUT_VARIABLE description ERROR_QUIET)
+                "${paquet}" OUTPUT_VARIABLE description ERROR_QUIET)
       set(${variable} "${description}" PARENT_SCOPE)
       return()
     endif()
@@ -53,8 +77,10 @@ function(paquet_de fichier variable)
 endfunction()
 
 # From the link map: the system's files that went into the tool (objects,
-# archives a member was taken from) in `dedans`, and those it is linked
-# against (shared libraries, linker scripts) in `contre`.
+# archives a member was taken from) in `dedans`, with each archive's members
+# in membres_<C identifier of its path>; and the shared libraries it is
+# linked against in `contre`. A linker script (libc.so, libgcc_s.so) is
+# neither: only the libraries it names count.
 function(fichiers_lies carte)
   file(STRINGS "${carte}" lignes)
   set(dedans "")
@@ -65,30 +91,30 @@ function(fichiers_lies carte)
       set(dans_archives TRUE)
     elseif(ligne MATCHES "^(Discarded input sections|Allocating common symbols|Memory Configuration)")
       set(dans_archives FALSE)
-    elseif(dans_archives AND ligne MATCHES "^(/[^(]+)\\(")
-      list(APPEND dedans "${CMAKE_MATCH_1}")
+    elseif(dans_archives AND ligne MATCHES "^(/[^(]+)\\(([^)]+)\\)")
+      get_filename_component(archive "${CMAKE_MATCH_1}" ABSOLUTE)  # without its ..
+      list(APPEND dedans "${archive}")
+      string(MAKE_C_IDENTIFIER "${archive}" cle)
+      list(APPEND membres_${cle} "${CMAKE_MATCH_2}")
+      set(membres_${cle} "${membres_${cle}}" PARENT_SCOPE)
     elseif(ligne MATCHES "^LOAD (/.+)$")
-      set(charge "${CMAKE_MATCH_1}")
+      get_filename_component(charge "${CMAKE_MATCH_1}" ABSOLUTE)
       if(charge MATCHES "\\.o(bj)?$")
         list(APPEND dedans "${charge}")
-      elseif(NOT charge MATCHES "\\.a$")  # an archive counts when a member of it is taken
-        list(APPEND contre "${charge}")
+      elseif(charge MATCHES "\\.so(\\.[0-9]+)*$")  # an archive counts when a member of it is taken
+        file(READ "${charge}" entete LIMIT 4 HEX)
+        if(entete STREQUAL "7f454c46")  # ELF, not a linker script
+          list(APPEND contre "${charge}")
+          file(REAL_PATH "${charge}" reel)  # and the file a symbolic link leads to, which runs
+          list(APPEND contre "${reel}")
+        endif()
       endif()
     endif()
   endforeach()
   foreach(liste IN ITEMS dedans contre)
-    set(normalises "")
-    foreach(fichier IN LISTS ${liste})
-      get_filename_component(normal "${fichier}" ABSOLUTE)  # without its ..
-      list(APPEND normalises "${normal}")
-      if(normal MATCHES "\\.so(\\.[0-9]+)*$")  # and the file a symbolic link leads to, which runs
-        file(REAL_PATH "${normal}" reel)
-        list(APPEND normalises "${reel}")
-      endif()
-    endforeach()
-    list(REMOVE_DUPLICATES normalises)
-    list(SORT normalises)
-    set(${liste} "${normalises}" PARENT_SCOPE)
+    list(REMOVE_DUPLICATES ${liste})
+    list(SORT ${liste})
+    set(${liste} "${${liste}}" PARENT_SCOPE)
   endforeach()
 endfunction()
 
@@ -115,31 +141,46 @@ foreach(genre IN ITEMS dedans contre)
     if(NOT nom IN_LIST noms)
       list(APPEND noms "${nom}")
       set(description_${cle} "${description}")
-      set(fichiers_${cle} "")
-      set(dedans_${cle} false)
+      set(dedans_${cle} "")
+      set(contre_${cle} "")
+      set(membres_du_paquet_${cle} "")
     endif()
     get_filename_component(court "${fichier}" NAME)
-    list(APPEND fichiers_${cle} "${court}")
-    if(genre STREQUAL "dedans")
-      set(dedans_${cle} true)
-    endif()
+    list(APPEND ${genre}_${cle} "${court}")
+    string(MAKE_C_IDENTIFIER "${fichier}" cle_fichier)
+    list(APPEND membres_du_paquet_${cle} ${membres_${cle_fichier}})
   endforeach()
 endforeach()
 list(SORT noms)
 
-# Debian's name for the system the build ran on, for package URLs.
-set(distribution "")
+# The system the build ran on, as its os-release names it: in the notices
+# ("Debian GNU/Linux 12") and in the package URLs (namespace debian,
+# distro=debian-12).
+set(NAME Debian)
+set(ID debian)
+set(VERSION_ID "")
 if(EXISTS /etc/os-release)
-  file(STRINGS /etc/os-release identite REGEX "^(ID|VERSION_ID)=")
+  file(STRINGS /etc/os-release identite REGEX "^(NAME|ID|VERSION_ID)=")
   foreach(ligne IN LISTS identite)
     string(REGEX REPLACE "^([A-Z_]+)=\"?([^\"]*)\"?$" "\\1;\\2" champ "${ligne}")
-    list(GET champ 0 cle)
-    list(GET champ 1 ${cle})
+    list(GET champ 0 variable)
+    list(GET champ 1 ${variable})
   endforeach()
-  if(ID AND VERSION_ID)
-    set(distribution "&distro=${ID}-${VERSION_ID}")
-  endif()
 endif()
+string(STRIP "${NAME} ${VERSION_ID}" systeme)
+set(distro "")
+if(VERSION_ID)
+  set(distro "&distro=${ID}-${VERSION_ID}")
+endif()
+
+# The package URL of a Debian package, its version spelt URL-safe (+ and the
+# epoch's : escaped).
+function(purl_debian nom version architecture variable)
+  string(REPLACE "+" "%2B" nom "${nom}")
+  string(REPLACE "+" "%2B" version "${version}")
+  string(REPLACE ":" "%3A" version "${version}")
+  set(${variable} "pkg:deb/${ID}/${nom}@${version}?arch=${architecture}${distro}" PARENT_SCOPE)
+endfunction()
 
 set(composants "[]")
 set(notices "")
@@ -162,35 +203,48 @@ foreach(nom IN LISTS noms)
       break()
     endif()
   endforeach()
+  # The licences of what was taken of it, where some members have their own.
+  set(sous_licences "")
+  foreach(regle IN LISTS licences_des_membres)
+    string(REPLACE "#" ";" regle "${regle}")
+    list(GET regle 0 motif)
+    list(GET regle 1 membre)
+    set(pris "${membres_du_paquet_${cle}}")
+    list(FILTER pris INCLUDE REGEX "${membre}")
+    if(nom_amont MATCHES "${motif}" AND pris)
+      list(GET regle 2 licence_membres)
+      string(APPEND licence " AND ${licence_membres}")
+      list(SORT pris)
+      list(JOIN pris ", " pris)
+      string(APPEND sous_licences "  Under ${licence_membres}: ${pris}\n")
+    endif()
+  endforeach()
   if(NOT licence)
     message(${severite} "the tool is linked with Debian's ${nom}, whose licence cmake/tiers.cmake does not know: "
                         "read it (/usr/share/doc/${nom}/copyright) and add it there")
   endif()
-  list(REMOVE_DUPLICATES fichiers_${cle})
-  list(JOIN fichiers_${cle} ", " liste)
-  # Debian's URL-safe spelling of a version: + and the epoch's : escaped.
-  string(REPLACE "+" "%2B" nom_purl "${nom}")
-  string(REPLACE "+" "%2B" version_purl "${version}")
-  string(REPLACE ":" "%3A" version_purl "${version_purl}")
+  foreach(genre IN ITEMS dedans contre)
+    list(REMOVE_DUPLICATES ${genre}_${cle})
+    list(JOIN ${genre}_${cle} ", " ${genre})
+  endforeach()
+  purl_debian("${nom}" "${version}" "${architecture}" purl)
   set(objet "{}")
-  foreach(champ IN ITEMS nom version architecture source version_source licence liste)
+  foreach(champ IN ITEMS nom version architecture source version_source licence dedans contre purl)
     string(JSON objet SET "${objet}" ${champ} "\"${${champ}}\"")
   endforeach()
-  string(JSON objet SET "${objet}" purl
-         "\"pkg:deb/debian/${nom_purl}@${version_purl}?arch=${architecture}${distribution}\"")
-  string(JSON objet SET "${objet}" dedans ${dedans_${cle}})
   ajouter("${objet}" composants)
 
-  if(dedans_${cle})
-    string(APPEND notices "\n${nom} ${version}, from Debian 12\n  Licence: ${licence}\n  Taken into the program: ${liste}\n")
+  if(dedans)
+    string(APPEND notices "\n${nom} ${version}, from ${systeme}\n  Licence: ${licence}\n  Taken into the program: ${dedans}\n"
+           "${sous_licences}")
     if(licence MATCHES "LGPL")
       string(REGEX REPLACE "^[0-9]+:" "" version_source "${version_source}")  # no epoch in file names
       string(APPEND notices
              "  Its source, as Debian built it: the source package ${source} ${version_source}, which the release\n"
              "  publishes beside this package (${source}_${version_source}.dsc and the files it names), also at\n"
              "  https://snapshot.debian.org/package/${source}/${version_source}/. The source archive of\n"
-             "  ${PROGRAMME} (info_rle-${VERSION}.tar.gz, ${DEPOT}) lets anyone build the program again against\n"
-             "  a changed ${source}: see its README, \"Build from the sources\".\n")
+             "  ${PROGRAMME} (info_rle-${VERSION}.tar.gz, ${DEPOT}) lets anyone link the program again against\n"
+             "  a changed ${source}: see its HACKING.md, \"Linking against another C library\".\n")
     endif()
     if(avec_texte)
       file(READ "/usr/share/doc/${nom}/copyright" copyright)
@@ -211,13 +265,44 @@ foreach(nom IN LISTS noms)
   endif()
 endforeach()
 
+# What built the tool, which the SBOMs name as its formulation: the
+# compiler's package, and that of the C library's headers it compiled
+# against (for a cross compiler, Debian's cross packages, which give their
+# own versions).
+set(construction "[]")
+foreach(role IN ITEMS COMPILATEUR ENTETES)
+  file(REAL_PATH "${${role}}" fichier)
+  paquet_de("${fichier}" description)
+  if(NOT description)
+    message(${severite} "no Debian package holds ${fichier}, which built the tool")
+    continue()
+  endif()
+  list(GET description 0 nom)
+  list(GET description 1 version)
+  list(GET description 2 architecture)
+  purl_debian("${nom}" "${version}" "${architecture}" purl)
+  if(role STREQUAL "COMPILATEUR")
+    set(objet "{\"type\":\"application\",\"description\":\"the compiler\"}")
+  else()
+    set(objet "{\"type\":\"library\",\"description\":\"the C library's headers\"}")
+  endif()
+  string(JSON objet SET "${objet}" name "\"${nom}\"")
+  string(JSON objet SET "${objet}" version "\"${version}\"")
+  string(JSON objet SET "${objet}" purl "\"${purl}\"")
+  string(JSON objet SET "${objet}" supplier "{\"name\":\"${NAME}\"}")
+  ajouter("${objet}" construction)
+endforeach()
+
 file(MAKE_DIRECTORY "${SORTIE}")
 file(WRITE "${SORTIE}/composants.json" "${composants}\n")
+file(WRITE "${SORTIE}/construction.json" "${construction}\n")
+file(SHA256 "${LECTEUR}" empreinte)
+file(WRITE "${SORTIE}/rle_file.sha256" "${empreinte}\n")
 if(NOTICES)
   string(CONCAT texte
          "Others' software in ${PROGRAMME} ${VERSION}\n\n"
          "${PROGRAMME} is under the ${SPDX} licence (LICENSE). This build of it is linked statically: the\n"
-         "program holds parts of the following software, each under its own licence, as Debian 12's\n"
+         "program holds parts of the following software, each under its own licence, as ${systeme}'s\n"
          "packages supplied them. The full texts follow the list where a licence asks for them.\n")
   string(APPEND texte "${notices}${textes}")
   if(NOTICES STREQUAL "CRLF")  # for Windows' Notepad, as README.txt

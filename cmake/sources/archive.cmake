@@ -57,5 +57,5 @@ include("${CMAKE_CURRENT_LIST_DIR}/../sbom.cmake")
 info_rle_composant_du_projet(application info_rle principal)
 info_rle_composant_du_projet(library rle_file lecteur)
 info_rle_sbom("${archive}" "${SORTIE}" "${principal}" "[${lecteur}]"
-              "[{\"ref\":\"info_rle\",\"dependsOn\":[\"rle_file\"]},{\"ref\":\"rle_file\",\"dependsOn\":[]}]")
+              "[{\"ref\":\"info_rle\",\"dependsOn\":[\"rle_file\"]},{\"ref\":\"rle_file\",\"dependsOn\":[]}]" "[]")
 message(STATUS "${archive}: SHA-256 ${EMPREINTE}; ${SORTIE}/info_rle.rb")

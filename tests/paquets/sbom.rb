@@ -2,9 +2,10 @@
 # CycloneDX's schema cannot check (cyclonedx.mjs checks the schema): it
 # describes its own package (its purl names the package, its SHA-256 is the
 # package's) and the project's version, says who wrote it, names every
-# component with its supplier, version and licence (for a Debian package,
-# the version of the machine that built it: outils-linux.txt beside the
-# packages, as the release writes it, or else this machine's dpkg-query),
+# component with its supplier, version and licence, and what built it with
+# its version (for a Debian package, the version of the machine that built
+# it: outils-linux.txt beside the packages, as the release writes it, or
+# else this machine's dpkg-query),
 # and for a package of the tool, names its C++ runtime, its compiler's
 # support library and its C library.
 #
@@ -40,15 +41,17 @@ dossiers.each do |dossier|
     principal = sbom.dig("metadata", "component")
     verifier.(principal["version"] == version, "describes version #{principal["version"]}")
     purl = principal["purl"].to_s.gsub("%2B", "+")
-    verifier.(purl.end_with?("/#{nom}") || nom.start_with?(purl[%r{\Apkg:(?:deb|rpm)/([^@]+)@}, 1].to_s + (nom.end_with?(".deb") ? "_" : "-")),
+    verifier.(purl.end_with?("/#{nom}") || nom.start_with?(purl[%r{\Apkg:(?:deb|rpm)/info_rle/([^@]+)@}, 1].to_s + (nom.end_with?(".deb") ? "_" : "-")),
               "its purl #{purl} names another package")
     verifier.(principal["hashes"] == [{ "alg" => "SHA-256", "content" => Digest::SHA256.file(paquet).hexdigest }],
               "not this package's SHA-256")
     verifier.(sbom.dig("metadata", "authors", 0, "name") && sbom.dig("metadata", "supplier", "name"), "no author or supplier")
 
     composants = sbom.fetch("components")
-    [principal, *composants].each do |composant|
-      verifier.(%w[name version supplier licenses].all? { |cle| composant[cle] && !composant[cle].empty? },
+    construction = sbom.fetch("formulation", []).flat_map { |formule| formule["components"] }
+    [principal, *composants, *construction].each do |composant|
+      verifier.(%w[name version supplier].all? { |cle| composant[cle] && !composant[cle].empty? } &&
+                (construction.include?(composant) || composant["licenses"]&.any?),
                 "a component without its name, version, supplier or licence: #{composant}")
       architecture = composant["purl"].to_s[%r{\Apkg:deb/debian/.*[?&]arch=([^&]+)}, 1] or next
       paquet_debian = architecture == "all" ? composant["name"] : "#{composant["name"]}:#{architecture}"
