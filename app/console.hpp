@@ -13,14 +13,24 @@
 
 namespace info_rle {
 
-// The command line as the tool reads it: UTF-8 on Windows, converted from
-// the UTF-16 one that wmain() receives, which holds any name a user can
-// type whatever the code page; the system's own bytes elsewhere.
+// A character of the command line as the system hands it to the process:
+// UTF-16 on Windows (wmain), bytes elsewhere (main).
+#ifdef _WIN32
+using caractere_systeme = wchar_t;
+#else
+using caractere_systeme = char;
+#endif
+
+// The command line as the tool reads it: each argument as text, UTF-8 on
+// Windows, converted from the UTF-16 that holds any name a user can type
+// whatever the code page; the system's own bytes elsewhere. The file that
+// the first argument names keeps the system's own name: on Windows the
+// UTF-16 exactly, which UTF-8 may not hold (a lone surrogate, which NTFS
+// allows in a name).
 class arguments {
 public:
-    arguments(int argc, const char* const* argv);     // other systems
-    arguments(int argc, const wchar_t* const* argv);  // Windows
-    arguments(const arguments&) = delete;             // valeurs() points into textes_
+    arguments(int argc, const caractere_systeme* const* argv);
+    arguments(const arguments&) = delete;  // valeurs() points into textes_
     arguments& operator=(const arguments&) = delete;
     arguments(arguments&&) = delete;
     arguments& operator=(arguments&&) = delete;
@@ -29,6 +39,8 @@ public:
     [[nodiscard]] int nombre() const noexcept { return static_cast<int>(textes_.size()); }
     // The strings, followed by a null pointer, as argv.
     [[nodiscard]] const char* const* valeurs() const noexcept { return valeurs_.data(); }
+    // The file the first argument names (empty without one).
+    [[nodiscard]] const std::filesystem::path& fichier() const noexcept { return fichier_; }
 
 private:
     // valeurs_ from textes_, once they are all there.
@@ -42,10 +54,11 @@ private:
 
     std::vector<std::string> textes_;
     std::vector<const char*> valeurs_;
+    std::filesystem::path fichier_;
 };
 
-// The file an argument names, as the system opens it: on Windows by its
-// UTF-16 name, long and \\?\ paths included; elsewhere by its bytes.
+// The file a UTF-8 argument names, as the system opens it: on Windows by its
+// UTF-16 name; elsewhere by its bytes.
 std::filesystem::path chemin_systeme(const char* argument);
 
 // Standard output and error. On a Windows console they hand it UTF-16, so

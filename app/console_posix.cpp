@@ -9,6 +9,9 @@ namespace info_rle {
 arguments::arguments(int argc, const char* const* argv) : textes_(argv, argv + argc)
 {
     indexer();
+    if (argc >= 2) {
+        fichier_ = argv[1];
+    }
 }
 
 std::filesystem::path chemin_systeme(const char* argument)

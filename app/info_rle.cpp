@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <exception>
+#include <filesystem>
 #include <ios>
 #include <new>
 #include <ostream>
@@ -134,7 +135,12 @@ int rapporter(const rle::image_rle& image, std::ostream& sortie, std::ostream& e
 
 const char* const invitation_a_fermer = "Appuyez sur Entree pour fermer la fenetre.";
 
-int executer(int argc, const char* const* argv, std::ostream& sortie, std::ostream& erreurs, bool sortie_terminal)
+namespace {
+
+// Runs the tool; the file is `fichier`, or else the name chemin_systeme()
+// gives the first argument.
+int lancer(int argc, const char* const* argv, const std::filesystem::path* fichier, std::ostream& sortie,
+           std::ostream& erreurs, bool sortie_terminal)
 {
     // What the command line names goes out as given, but on a terminal with
     // its control characters as '?': a name must not drive the terminal.
@@ -157,7 +163,7 @@ int executer(int argc, const char* const* argv, std::ostream& sortie, std::ostre
             // The progress line goes out whole before the file is read.
             const std::string_view chemin = nom(argv[1]);
             sortie << "Tentative de lire le fichier " << chemin << "..." << std::flush;
-            statut = rapporter(rle::lire_rle(chemin_systeme(argv[1])), sortie, erreurs);
+            statut = rapporter(rle::lire_rle(fichier != nullptr ? *fichier : chemin_systeme(argv[1])), sortie, erreurs);
         }
         return sortie ? statut : signaler(message_ecriture, erreurs);
     } catch (const rle::erreur_ouverture&) {
@@ -171,6 +177,18 @@ int executer(int argc, const char* const* argv, std::ostream& sortie, std::ostre
     } catch (...) {
         return signaler(message_inattendu, erreurs);
     }
+}
+
+}  // namespace
+
+int executer(int argc, const char* const* argv, std::ostream& sortie, std::ostream& erreurs, bool sortie_terminal)
+{
+    return lancer(argc, argv, nullptr, sortie, erreurs, sortie_terminal);
+}
+
+int executer(const arguments& ligne, std::ostream& sortie, std::ostream& erreurs, bool sortie_terminal)
+{
+    return lancer(ligne.nombre(), ligne.valeurs(), &ligne.fichier(), sortie, erreurs, sortie_terminal);
 }
 
 }  // namespace info_rle

@@ -9,6 +9,8 @@
 
 namespace info_rle {
 
+class arguments;
+
 // Runs the tool on a command line: prints the usage line, or reads the file
 // named by the first argument and reports its size and number of pairs on
 // `sortie`, or an error message on `erreurs`. When `sortie_terminal` says
@@ -18,6 +20,10 @@ namespace info_rle {
 // chemin_systeme() gives the argument.
 int executer(int argc, const char* const* argv, std::ostream& sortie, std::ostream& erreurs,
              bool sortie_terminal = false);
+
+// The same on the command line the system gave the process: the file is
+// opened by the name the system gave it, exactly.
+int executer(const arguments& ligne, std::ostream& sortie, std::ostream& erreurs, bool sortie_terminal);
 
 // `texte` with each control character as '?', so that it cannot drive a
 // terminal: C0 controls and DEL, the C1 controls U+0080 to U+009F written in

@@ -11,10 +11,10 @@ int wmain(int argc, wchar_t* argv[])
 int main(int argc, char* argv[])
 #endif
 {
-    const info_rle::arguments arguments(argc, argv);
+    const info_rle::arguments ligne(argc, argv);
     std::ostream& sortie = info_rle::sortie_standard();
-    const int statut = info_rle::executer(arguments.nombre(), arguments.valeurs(), sortie, info_rle::erreur_standard(),
-                                          info_rle::sortie_est_un_terminal());
+    const int statut =
+        info_rle::executer(ligne, sortie, info_rle::erreur_standard(), info_rle::sortie_est_un_terminal());
     info_rle::garder_la_fenetre(sortie, info_rle::invitation_a_fermer);
     return statut;
 }

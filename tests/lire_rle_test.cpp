@@ -21,6 +21,9 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <chemin_windows.hpp>
+#include <utility>
 #else
 #include <sys/stat.h>
 #endif
@@ -464,6 +467,29 @@ TEST(LireRle, ErreurDeLectureDuSysteme)
 #endif
 
 #ifdef _WIN32
+// A path whose full form reaches MAX_PATH (260 characters with the null)
+// opens by its \\?\ form, whatever LongPathsEnabled says: the form is
+// checked itself, since wine does not enforce the limit.
+TEST(LireRle, CheminLongSousWindows)
+{
+    const std::wstring long_(300, L'a');
+    const std::vector<std::pair<std::wstring, std::wstring>> cas = {
+        {L"C:\\" + std::wstring(256, L'a'), L"C:\\" + std::wstring(256, L'a')},         // 259: it fits
+        {L"C:\\" + std::wstring(257, L'a'), L"\\\\?\\C:\\" + std::wstring(257, L'a')},  // 260: it does not
+        {L"C:/d/../" + long_, L"\\\\?\\C:\\" + long_},                                  // made absolute first
+        {L"\\\\serveur\\partage\\" + long_, L"\\\\?\\UNC\\serveur\\partage\\" + long_},
+        {L"\\\\?\\C:\\" + long_, L"\\\\?\\C:\\" + long_},
+        {L"\\??\\C:\\" + long_, L"\\??\\C:\\" + long_},
+        {L"\\\\.\\C:\\" + long_, L"\\\\.\\C:\\" + long_},
+        {L"image.rle", L"image.rle"},
+        {L"", L""},
+    };
+    for (std::size_t rang = 0; rang < cas.size(); ++rang) {
+        SCOPED_TRACE(testing::Message() << "case " << rang << ", " << cas[rang].first.size() << " characters");
+        EXPECT_TRUE(rle::systeme::chemin_sans_limite(cas[rang].first) == cas[rang].second);
+    }
+}
+
 // Another program holds the file open for writing and deleting, sharing it
 // in every way: the reader shares it too, so it opens and reads it.
 TEST(LireRle, FichierOuvertAilleurs)

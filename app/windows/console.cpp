@@ -115,12 +115,17 @@ struct flux_console {
 
 }  // namespace
 
+// The text of an argument that UTF-8 cannot hold (a lone surrogate) shows
+// as U+FFFD; the file keeps its exact name.
 arguments::arguments(int argc, const wchar_t* const* argv)
 {
     for (int rang = 0; rang < argc; ++rang) {
         textes_.push_back(utf8(argv[rang]));
     }
     indexer();
+    if (argc >= 2) {
+        fichier_ = argv[1];
+    }
 }
 
 std::filesystem::path chemin_systeme(const char* argument)
@@ -152,25 +157,74 @@ bool sortie_est_un_terminal() noexcept
     return est_une_console(GetStdHandle(STD_OUTPUT_HANDLE));
 }
 
-// A console that lists this process alone was made for it: Explorer
-// started the tool, and the window closes when it ends. cmd, PowerShell,
-// Windows Terminal and the scripts they run share their console with the
-// tool, and a program that reads the tool's output has it go elsewhere than
-// the console.
-void garder_la_fenetre(std::ostream& sortie, const char* invitation) noexcept
+namespace {
+
+// Whether the tool's console is a window made for it alone, which a person
+// sees and which closes as the tool ends. How the tool is started decides:
+//  - Explorer (a double-click, a file dropped on it): a console of its own,
+//    whose window is visible: it waits;
+//  - Explorer, with Windows Terminal as the default terminal (Windows 11):
+//    a tab of its own, whose pseudo console's window Windows Terminal 1.14
+//    and later shows and hides with the tab: it waits;
+//  - cmd, PowerShell, a script, Windows Terminal's shells, a Scoop shim: they
+//    share their console with the tool, which is not alone in it;
+//  - WSL, node-pty's hosts (VS Code's tasks), a pseudo console of a
+//    program's own: a console of its own, whose window is never shown;
+//  - a hidden start (CREATE_NO_WINDOW, as .NET's CreateNoWindow, or SW_HIDE,
+//    as Start-Process -WindowStyle Hidden): no window, or a hidden one;
+//  - a scheduled task: shown only when it runs as the user who is logged
+//    on, in their session, where it waits as from Explorer; otherwise no
+//    window, or one in a window station that nobody sees;
+//  - a program that reads the tool's output, or feeds its input: standard
+//    output or input is not the console.
+// Windows' own functions (user32) are loaded only when the rest holds: the
+// tool spends no time on them when a shell starts it.
+bool fenetre_a_soi() noexcept
 {
     std::array<DWORD, 2> processus{};
     if (GetConsoleProcessList(processus.data(), static_cast<DWORD>(processus.size())) != 1 ||
         !sortie_est_un_terminal() || !est_une_console(GetStdHandle(STD_INPUT_HANDLE))) {
+        return false;
+    }
+    const HWND fenetre = GetConsoleWindow();
+    const HMODULE user32 =
+        fenetre != nullptr ? LoadLibraryExW(L"user32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32) : nullptr;
+    if (user32 == nullptr) {
+        return false;
+    }
+    using fonction_visible = BOOL(WINAPI*)(HWND);
+    using fonction_station = HWINSTA(WINAPI*)();
+    using fonction_drapeaux = BOOL(WINAPI*)(HANDLE, int, PVOID, DWORD, LPDWORD);
+    const auto visible =
+        reinterpret_cast<fonction_visible>(reinterpret_cast<void*>(GetProcAddress(user32, "IsWindowVisible")));
+    const auto station =
+        reinterpret_cast<fonction_station>(reinterpret_cast<void*>(GetProcAddress(user32, "GetProcessWindowStation")));
+    const auto drapeaux = reinterpret_cast<fonction_drapeaux>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetUserObjectInformationW")));
+    USEROBJECTFLAGS objet{};
+    const bool vue = visible != nullptr && station != nullptr && drapeaux != nullptr && visible(fenetre) != 0 &&
+                     drapeaux(station(), UOI_FLAGS, &objet, sizeof objet, nullptr) != 0 &&
+                     (objet.dwFlags & WSF_VISIBLE) != 0;
+    FreeLibrary(user32);
+    return vue;
+}
+
+}  // namespace
+
+void garder_la_fenetre(std::ostream& sortie, const char* invitation) noexcept
+{
+    if (!fenetre_a_soi()) {
         return;
     }
+    // A key pressed while the tool ran must not close the window unread.
+    const HANDLE clavier = GetStdHandle(STD_INPUT_HANDLE);
+    FlushConsoleInputBuffer(clavier);
     try {
         sortie << invitation << std::flush;
     } catch (...) {
         // The console refused the line: wait all the same, or the window
         // closes on what it shows.
     }
-    const HANDLE clavier = GetStdHandle(STD_INPUT_HANDLE);
     std::array<wchar_t, 256> touches{};
     DWORD lues = 0;
     while (ReadConsoleW(clavier, touches.data(), static_cast<DWORD>(touches.size()), &lues, nullptr) != 0 && lues > 0) {

@@ -1,8 +1,10 @@
 // The file layer on Windows: CreateFileA() or CreateFileW(),
 // GetFileSizeEx() and ReadFile() on a handle. A narrow name is in the
 // process code page, which the tool's manifest makes UTF-8; a path goes by
-// its wide name, whatever the code page.
+// its wide name, whatever the code page, and whatever its length.
 #include "fichier.hpp"
+
+#include "chemin_windows.hpp"
 
 #include <rle_file/lire_rle.hpp>
 
@@ -66,8 +68,8 @@ fichier::fichier(const std::string& nom)
 
 fichier::fichier(const std::filesystem::path& chemin)
 {
-    const ouverture ouvert =
-        examiner(CreateFileW(chemin.c_str(), GENERIC_READ, partage, nullptr, OPEN_EXISTING, drapeaux, nullptr));
+    const ouverture ouvert = examiner(CreateFileW(chemin_sans_limite(chemin.native()).c_str(), GENERIC_READ, partage,
+                                                  nullptr, OPEN_EXISTING, drapeaux, nullptr));
     poignee_ = ouvert.poignee;
     genre_ = ouvert.genre;
 }

@@ -1,6 +1,5 @@
-# A path longer than MAX_PATH (260 characters) opens and shows as given:
-# absolute, with \\?\ before it, which Windows always takes; and, under
-# wine, plain too (Windows takes it where LongPathsEnabled is set).
+# A path longer than MAX_PATH (260 characters) opens and shows as given,
+# plain and with \\?\ before it, whatever LongPathsEnabled says.
 #
 #   cmake -DPROGRAMME=<exe> [-DEMULATEUR=<wine>] -DDOSSIER=<work folder>
 #         -DEXEMPLE=<examples/image.rle> -DRAPPORT=<its expected stdout>
@@ -21,10 +20,7 @@ else()
   file(TO_NATIVE_PATH "${DOSSIER}" dossier)
 endif()
 set(chemin "${dossier}\\${a}\\${b}\\${c}\\image.rle")
-set(chemins "\\\\?\\${chemin}")
-if(EMULATEUR MATCHES "wine")
-  list(PREPEND chemins "${chemin}")
-endif()
+set(chemins "${chemin}" "\\\\?\\${chemin}")
 
 file(READ "${RAPPORT}" rapport)
 set(ecarts "")
