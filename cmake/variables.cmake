@@ -36,23 +36,22 @@ option(INFO_RLE_MACROS_SDK "Build MinGW sources as Visual Studio sees <windows.h
 option(INFO_RLE_BUILD_TOOL "Build and install the tool, not only the reader" ${au_sommet})
 option(INFO_RLE_INSTALL "Install rules for the reader and the tool" ${au_sommet})
 
-# The Windows release zip's layout: the tool, its DLL, README.txt and
-# LICENSE.txt at the root of the install, as Windows users unpack a tool.
-# Without it, every system gets GNUInstallDirs' folders (bin/, share/doc/).
-option(INFO_RLE_A_PLAT "Install the tool and its documents at the prefix's root (the Windows zip)" OFF)
+# The package a release makes, for the package presets alone: the release
+# work of cmake/publication/ (the package's layout, the link map, the
+# notices and SBOMs of others' software, the Debian and RPM documents,
+# CPack) is done only then. A plain or a packager's build does none of it.
+#   deb       Debian packages, the tool linked as the system links it
+#   rpm       RPM packages, with the portable tool
+#   portable  a .tar.gz of the tool linked statically, for any Linux
+#   archive   a .tar.gz of the tool and the reader (macOS)
+#   zip       the Windows zip, the tool at its root, and its manifests
+#   sources   the source archive of the last commit, and the Homebrew formula
+set(INFO_RLE_PAQUET "" CACHE STRING "The package a release makes: deb, rpm, portable, archive, zip or sources")
+set_property(CACHE INFO_RLE_PAQUET PROPERTY STRINGS "" deb rpm portable archive zip sources)
 
-# Debian's documents in the install (copyright, changelog, lintian
-# overrides) and .deb packages: only where Debian packages are made.
-option(INFO_RLE_DEBIAN "Install Debian's documents and make .deb packages" OFF)
-
-# Fedora's way (the licence under licenses/, the documents under the
-# package's name) and .rpm packages: only where RPM packages are made.
-option(INFO_RLE_RPM "Install as Fedora packages do and make .rpm packages" OFF)
-
-# A tool that needs nothing of the Linux it runs on: linked statically, it
-# starts on any Linux of its processor of the last ten years, whatever its C
-# library.
-option(INFO_RLE_PORTABLE "Link the tool statically, for an archive that runs on any Linux" OFF)
+# GoogleTest's sources, built for the tests when no package of it is found
+# (Debian ships them for cross builds and for libc++).
+set(INFO_RLE_GTEST_SOURCE "/usr/src/googletest" CACHE PATH "GoogleTest sources, built when no package is found")
 
 # Where the project lives and publishes its releases: the project's home
 # page, which the .deb and .rpm packages name, and the winget and Scoop

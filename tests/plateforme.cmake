@@ -1,10 +1,10 @@
 # The platform in a package's name, for the ways each build system describes
-# the machine it builds for (cmake/plateforme.cmake), Visual Studio's and
+# the machine it builds for (cmake/publication/plateforme.cmake), Visual Studio's and
 # Xcode's included, which no build here runs.
 #
 #   cmake -DSOURCES=<project sources> -P plateforme.cmake
 cmake_minimum_required(VERSION 3.25)
-include("${SOURCES}/cmake/plateforme.cmake")
+include("${SOURCES}/cmake/publication/plateforme.cmake")
 
 # system; processor; MSVC; compiler's architecture; macOS architectures; name
 set(cas

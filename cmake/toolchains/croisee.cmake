@@ -1,9 +1,19 @@
 # Shared by the cross toolchains, which set `triplet` and the Debian package
 # of their compiler (`paquet_compilateur`) first: the target's headers and
 # libraries come from Debian's /usr/<triplet>, programs from the host.
+# info_rle_manque(<what to install>): stops the configure and says so. The
+# build program is looked for first: CMake has not done it yet at this
+# point, and would add that it found none.
+macro(info_rle_manque texte)
+  if(CMAKE_GENERATOR MATCHES "Ninja")
+    find_program(CMAKE_MAKE_PROGRAM NAMES ninja-build ninja)
+  endif()
+  message(FATAL_ERROR "${texte}")
+endmacro()
+
 find_program(compilateur_croise "${CMAKE_CXX_COMPILER}")
 if(NOT compilateur_croise)
-  message(FATAL_ERROR "no ${CMAKE_CXX_COMPILER}: install Debian's ${paquet_compilateur}")
+  info_rle_manque("no ${CMAKE_CXX_COMPILER}: install Debian's ${paquet_compilateur}")
 endif()
 set(CMAKE_FIND_ROOT_PATH /usr/${triplet})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
@@ -19,6 +29,6 @@ function(info_rle_emulateur variable paquet)
   if(${variable})
     set(CMAKE_CROSSCOMPILING_EMULATOR "${${variable}}" PARENT_SCOPE)
   elseif(INFO_RLE_DEVELOPER_MODE)
-    message(FATAL_ERROR "the tests run through ${ARGV2}: install Debian's ${paquet}")
+    info_rle_manque("the tests run through ${ARGV2}: install Debian's ${paquet}")
   endif()
 endfunction()

@@ -14,16 +14,16 @@ include("${CMAKE_CURRENT_LIST_DIR}/croisee.cmake")
 # library of Debian's package for the target (multiarch libc6-dev:<arch>),
 # which gets the stable release's updates, not the cross toolchain's own,
 # which stays as the release first shipped it.
-if(INFO_RLE_PORTABLE)
+if(INFO_RLE_PAQUET MATCHES "^(portable|rpm)$")
   if(NOT EXISTS "/usr/lib/${triplet}/libc.a")
-    message(FATAL_ERROR "no /usr/lib/${triplet}/libc.a: dpkg --add-architecture <its Debian architecture>, "
-                        "apt-get update, then apt-get install libc6-dev:<that architecture>")
+    info_rle_manque("no /usr/lib/${triplet}/libc.a: dpkg --add-architecture <its Debian architecture>, \
+apt-get update, then apt-get install libc6-dev:<that architecture>")
   endif()
   set(CMAKE_EXE_LINKER_FLAGS_INIT "-B/usr/lib/${triplet}/ -L/usr/lib/${triplet}")
 else()
   file(GLOB chargeur "/usr/${triplet}/lib/ld-linux*.so.*" "/usr/${triplet}/lib/ld64.so.*")
   if(NOT chargeur)
-    message(FATAL_ERROR "no dynamic loader in /usr/${triplet}/lib: install Debian's g++-${triplet}")
+    info_rle_manque("no dynamic loader in /usr/${triplet}/lib: install Debian's g++-${triplet}")
   endif()
   list(GET chargeur 0 chargeur)
   # An RPATH, not a RUNPATH: it serves the libraries that libstdc++ needs too.

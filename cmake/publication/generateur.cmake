@@ -10,9 +10,9 @@ if(CPACK_GENERATOR MATCHES "^(DEB|RPM)$")
   set(CPACK_PACKAGE_RELOCATABLE OFF)
   if(CPACK_GENERATOR STREQUAL "DEB")
     unset(CPACK_PACKAGE_DESCRIPTION_SUMMARY)
-    list(APPEND CPACK_POST_BUILD_SCRIPTS "${CPACK_INFO_RLE_SOURCES}/cmake/debian/modes-ar.cmake")
+    list(APPEND CPACK_POST_BUILD_SCRIPTS "${CPACK_INFO_RLE_SOURCES}/cmake/publication/debian/modes-ar.cmake")
   else()
-    set(CPACK_PRE_BUILD_SCRIPTS "${CPACK_INFO_RLE_SOURCES}/cmake/rpm/dates.cmake")
+    set(CPACK_PRE_BUILD_SCRIPTS "${CPACK_INFO_RLE_SOURCES}/cmake/publication/rpm/dates.cmake")
   endif()
 else()
   set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
@@ -20,12 +20,12 @@ else()
     # No folder of its own: unpacked into the tool's folder, a new version
     # replaces the old one's files.
     set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY OFF)
-    list(APPEND CPACK_POST_BUILD_SCRIPTS "${CPACK_INFO_RLE_SOURCES}/cmake/windows/manifestes.cmake")
+    list(APPEND CPACK_POST_BUILD_SCRIPTS "${CPACK_INFO_RLE_SOURCES}/cmake/publication/windows/manifestes.cmake")
   else()
     set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
   endif()
 endif()
-list(APPEND CPACK_POST_BUILD_SCRIPTS "${CPACK_INFO_RLE_SOURCES}/cmake/sbom.cmake")
+list(APPEND CPACK_POST_BUILD_SCRIPTS "${CPACK_INFO_RLE_SOURCES}/cmake/publication/sbom.cmake")
 
 # The licence of what the tool's package holds, as SPDX writes it: the
 # project's, and that of each package of others whose code is in the tool
@@ -51,7 +51,7 @@ set(CPACK_RPM_PACKAGE_LICENSE "${CPACK_INFO_RLE_LICENCE_OUTIL}")
 # Every time stamp in the packages (archive members, the .deb's own, the
 # zip's) is SOURCE_DATE_EPOCH's, which reproducible builds agree on.
 set(INFO_RLE_SOURCES "${CPACK_INFO_RLE_SOURCES}")
-include("${CPACK_INFO_RLE_SOURCES}/cmake/date_des_sources.cmake")
+include("${CPACK_INFO_RLE_SOURCES}/cmake/publication/date_des_sources.cmake")
 # A zip stores its times in local time: UTC, so that the time zone of the
 # machine that packs does not change the bytes.
 set(ENV{TZ} UTC0)

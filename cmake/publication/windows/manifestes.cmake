@@ -9,7 +9,7 @@
 #       Scoop's, for a bucket.
 set(schema 1.12.0)
 set(identifiant "${CPACK_INFO_RLE_WINGET}")
-set(modeles "${CPACK_INFO_RLE_SOURCES}/cmake/windows")
+set(modeles "${CPACK_INFO_RLE_SOURCES}/cmake/publication/windows")
 string(TIMESTAMP date "%Y-%m-%d" UTC)  # SOURCE_DATE_EPOCH's day
 foreach(paquet IN LISTS CPACK_PACKAGE_FILES)
   if(NOT paquet MATCHES "\\.zip$")

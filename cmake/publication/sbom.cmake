@@ -4,7 +4,7 @@
 # and SHA-256, and each component with its supplier, version, purl and
 # licence. A package holding the tool names the tool, the reader linked into
 # it, and every Debian package the linker took a file from or linked the
-# tool against (tiers/composants.json, which cmake/tiers.cmake writes from
+# tool against (tiers/composants.json, which tiers.cmake writes from
 # the link map); where there is none (macOS, Visual Studio), the SDK or the
 # compiler whose runtime the tool uses. A package of the reader alone names
 # the reader, which links nothing in.

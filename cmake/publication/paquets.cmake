@@ -9,7 +9,7 @@ set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_CONTACT "${INFO_RLE_MAINTENEUR}")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_RESOURCE_FILE_README "${PROJECT_SOURCE_DIR}/README.md")
-include(plateforme)
+include("${CMAKE_CURRENT_LIST_DIR}/plateforme.cmake")
 info_rle_plateforme(plateforme)
 set(CPACK_PACKAGE_FILE_NAME "info_rle-${PROJECT_VERSION}-${plateforme}")
 set(CPACK_PACKAGE_DIRECTORY "${PROJECT_BINARY_DIR}/packages")
@@ -18,7 +18,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_CHECKSUM SHA256)
 # Reproducible: the same sources make the same bytes from any folder, at any
 # time, in any time zone and under any umask. Every time stamp is the last
-# commit's (packaging-generateur.cmake), and folders get their modes here.
+# commit's (generateur.cmake), and folders get their modes here.
 set(CPACK_INFO_RLE_SOURCES "${PROJECT_SOURCE_DIR}")
 # What the winget and Scoop manifests written beside the Windows zip say
 # (windows/manifestes.cmake), winget's identifier chosen once for good.
@@ -37,20 +37,20 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXE
 set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 # Per generator: how the components are grouped, and the top folder.
-set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_LIST_DIR}/packaging-generateur.cmake")
+set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_LIST_DIR}/generateur.cmake")
 
 # Each generator's tools are looked for now, so that a package workflow
 # stops at once and says what to install: CPack would stop at the end
 # without `file`, and make a .deb without its Depends without dpkg-shlibdeps.
-if(WIN32)
+if(INFO_RLE_PAQUET STREQUAL "zip")
   set(CPACK_GENERATOR ZIP)
   set(CPACK_COMPONENTS_ALL outil)
-elseif(INFO_RLE_DEBIAN)
+elseif(INFO_RLE_PAQUET STREQUAL "deb")
   set(CPACK_GENERATOR DEB)
   set(CPACK_COMPONENTS_ALL outil developpement)
   info_rle_requis(file file "Making .deb packages")
   info_rle_requis(dpkg-shlibdeps dpkg-dev "Making .deb packages with their Depends")
-elseif(INFO_RLE_RPM)
+elseif(INFO_RLE_PAQUET STREQUAL "rpm")
   set(CPACK_GENERATOR RPM)
   set(CPACK_COMPONENTS_ALL outil developpement)
   info_rle_requis(rpmbuild rpm "Making .rpm packages")
@@ -83,7 +83,7 @@ set(CPACK_INFO_RLE_RESUME "${INFO_RLE_RESUME_OUTIL_MAJUSCULE}")
 
 # Debian. Each description's first line is the package's synopsis. Lintian
 # (-EvIL +pedantic) reports no error and no warning; the packages override
-# one warning, with its reason, in cmake/debian/lintian-overrides.in. Three
+# one warning, with its reason, in debian/lintian-overrides.in. Three
 # informational tags remain:
 #  binary-has-unneeded-section .comment, static-library-has-unneeded-sections
 #    the compiler's version string; Debian's own tools strip it, CMake's
@@ -114,16 +114,16 @@ set(CPACK_DEBIAN_DEVELOPPEMENT_DESCRIPTION "${INFO_RLE_RESUME_DEVELOPPEMENT}\n${
 # one of the portable archive, so that the package installs on every RPM
 # distribution still supported, whatever its C library: it requires no
 # shared library at all. The payload is xz, which every rpm since RHEL 6
-# reads. rpmlint (with cmake/rpm/rpmlint.toml, which says what is left on
+# reads. rpmlint (with rpm/rpmlint.toml, which says what is left on
 # purpose, and why) reports nothing.
 set(CPACK_RPM_COMPONENT_INSTALL ON)
 set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
 set(CPACK_RPM_PACKAGE_RELEASE ${INFO_RLE_REVISION})
-set(CPACK_RPM_PACKAGE_LICENSE "${INFO_RLE_SPDX}")  # the tool's: packaging-generateur.cmake adds what it holds
+set(CPACK_RPM_PACKAGE_LICENSE "${INFO_RLE_SPDX}")  # the tool's: generateur.cmake adds what it holds
 set(CPACK_RPM_PACKAGE_URL "${INFO_RLE_DEPOT}")
 set(CPACK_RPM_COMPRESSION_TYPE xz)
 set(CPACK_RPM_CHANGELOG_FILE "${PROJECT_BINARY_DIR}/rpm/changelog")
-if(INFO_RLE_RPM)
+if(INFO_RLE_PAQUET STREQUAL "rpm")
   info_rle_journal(rpm journal)
   file(CONFIGURE OUTPUT "${CPACK_RPM_CHANGELOG_FILE}" CONTENT "@journal@" @ONLY)
 endif()
@@ -134,7 +134,7 @@ set(CPACK_RPM_DEVELOPPEMENT_PACKAGE_NAME ${INFO_RLE_PAQUET_RPM_DEVELOPPEMENT})
 set(CPACK_RPM_DEVELOPPEMENT_PACKAGE_SUMMARY "${INFO_RLE_RESUME_DEVELOPPEMENT_MAJUSCULE}")
 set(CPACK_RPM_DEVELOPPEMENT_PACKAGE_DESCRIPTION "${INFO_RLE_DESCRIPTION_DEVELOPPEMENT}")
 set(CPACK_RPM_DEVELOPPEMENT_PACKAGE_PROVIDES "${INFO_RLE_PAQUET_OUTIL}-static = ${INFO_RLE_VERSION_PAQUET}")
-set(CPACK_RPM_DEVELOPPEMENT_USER_BINARY_SPECFILE "${PROJECT_SOURCE_DIR}/cmake/rpm/developpement.spec.in")
+set(CPACK_RPM_DEVELOPPEMENT_USER_BINARY_SPECFILE "${CMAKE_CURRENT_LIST_DIR}/rpm/developpement.spec.in")
 set(licences "${CMAKE_INSTALL_FULL_DATAROOTDIR}/licenses")  # where info_rle_licence_rpm() installs
 set(CPACK_RPM_OUTIL_USER_FILELIST "%license ${licences}/${INFO_RLE_PAQUET_OUTIL}/LICENSE"
                                   "%license ${licences}/${INFO_RLE_PAQUET_OUTIL}/THIRD-PARTY-NOTICES.txt"
@@ -166,5 +166,5 @@ add_custom_target(
   COMMAND "${CMAKE_COMMAND}" "-DSOURCES=${PROJECT_SOURCE_DIR}" "-DSORTIE=${CPACK_PACKAGE_DIRECTORY}"
           "-DVERSION=${PROJECT_VERSION}" "-DDEPOT=${INFO_RLE_DEPOT}" "-DRESUME=${INFO_RLE_RESUME_OUTIL_MAJUSCULE}"
           "-DAUTEURS=${INFO_RLE_AUTEURS}" "-DSPDX=${INFO_RLE_SPDX}" -P
-          "${PROJECT_SOURCE_DIR}/cmake/sources/archive.cmake"
+          "${CMAKE_CURRENT_LIST_DIR}/sources/archive.cmake"
   VERBATIM)

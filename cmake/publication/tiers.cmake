@@ -220,7 +220,7 @@ foreach(nom IN LISTS noms)
     endif()
   endforeach()
   if(NOT licence)
-    message(${severite} "the tool is linked with Debian's ${nom}, whose licence cmake/tiers.cmake does not know: "
+    message(${severite} "the tool is linked with Debian's ${nom}, whose licence cmake/publication/tiers.cmake does not know: "
                         "read it (/usr/share/doc/${nom}/copyright) and add it there")
   endif()
   foreach(genre IN ITEMS dedans contre)
