@@ -5,7 +5,6 @@
 #include <rle_file/lire_rle.hpp>
 
 #include <cstddef>
-#include <exception>
 #include <filesystem>
 #include <ios>
 #include <new>
@@ -22,13 +21,9 @@ constexpr int statut_echec = 1;
 
 constexpr const char* nom_par_defaut = "info_rle";
 
-constexpr const char* message_ouverture = "\n\tErreur lors de l'ouverture du fichier\n";
-constexpr const char* message_format = "\n\tErreur (fichier corrompu?)\n";
-constexpr const char* message_lecture = "\n\tErreur lors de la lecture du fichier\n";
-constexpr const char* message_memoire = "\n\tErreur (memoire insuffisante)\n";
-constexpr const char* message_ecriture = "\n\tErreur lors de l'ecriture du resultat\n";
-constexpr const char* message_inattendu = "\n\tErreur (inattendue)\n";
-constexpr const char* message_impair = "Le fichier semble corrompu (les donnes sont en nombre impair)\n";
+#define INFO_RLE_MESSAGE(nom, texte) constexpr const char* message_##nom = (texte);
+#include "messages.inc"
+#undef INFO_RLE_MESSAGE
 
 int signaler(const char* message, std::ostream& erreurs) noexcept
 {
@@ -38,19 +33,6 @@ int signaler(const char* message, std::ostream& erreurs) noexcept
         // Standard error refuses the message too: only the status is left.
     }
     return statut_echec;
-}
-
-// The message for a standard exception that left the reading or the report.
-const char* message_pour(const std::exception& exception)
-{
-    if (dynamic_cast<const std::bad_alloc*>(&exception) != nullptr ||
-        dynamic_cast<const std::length_error*>(&exception) != nullptr) {
-        return message_memoire;  // the pairs outgrew the memory or the container
-    }
-    if (dynamic_cast<const std::ios_base::failure*>(&exception) != nullptr) {
-        return message_ecriture;  // only the output streams throw it, when their mask asks
-    }
-    return message_inattendu;
 }
 
 // The length of the well-formed UTF-8 sequence that starts `texte` (RFC 3629:
@@ -172,8 +154,12 @@ int lancer(int argc, const char* const* argv, const std::filesystem::path* fichi
         return signaler(message_format, erreurs);
     } catch (const rle::erreur_lecture&) {
         return signaler(message_lecture, erreurs);
-    } catch (const std::exception& exception) {
-        return signaler(message_pour(exception), erreurs);
+    } catch (const std::bad_alloc&) {  // the pairs outgrew the memory
+        return signaler(message_memoire, erreurs);
+    } catch (const std::length_error&) {  // or the container
+        return signaler(message_memoire, erreurs);
+    } catch (const std::ios_base::failure&) {  // only the output streams throw it, when their mask asks
+        return signaler(message_ecriture, erreurs);
     } catch (...) {
         return signaler(message_inattendu, erreurs);
     }

@@ -1,5 +1,5 @@
 # The README and the manual page say what the tool really prints: each
-# message of app/info_rle.cpp, and the report on examples/image.rle as the
+# message of app/messages.inc, and the report on examples/image.rle as the
 # end-to-end test expects it, stand in both; and the README checks the
 # release's signature with the key of minisign.pub. With GROFF set, checks instead
 # that the manual page formats without a warning from groff (skipped where
@@ -25,13 +25,12 @@ file(READ "${SOURCES}/README.md" readme)
 file(READ "${SOURCES}/app/info_rle.1" manuel)
 string(REPLACE "\\-" "-" manuel "${manuel}")  # groff's hyphen, as the reader sees it
 
-file(READ "${SOURCES}/app/info_rle.cpp" code)
-string(REGEX MATCHALL "constexpr const char\\* message_[a-z]+ = \"[^\"]*\"" messages "${code}")
+file(STRINGS "${SOURCES}/app/messages.inc" messages REGEX "^INFO_RLE_MESSAGE\\(")
 file(STRINGS "${SOURCES}/tests/e2e/cas/image-stdout.txt" rapport)
 
 set(ecarts "")
 foreach(message IN LISTS messages)
-  string(REGEX REPLACE "^[^\"]*\"(\\\\n)?(\\\\t)?([^\"]*)\\\\n\"$" "\\3" texte "${message}")
+  string(REGEX REPLACE "^[^\"]*\"(\\\\n)?(\\\\t)?([^\"]*)\\\\n\"\\)$" "\\3" texte "${message}")
   # The odd-count warning cannot show with this reader, which keeps whole
   # pairs only: neither document lists it.
   if(texte MATCHES "nombre impair")
@@ -41,7 +40,7 @@ foreach(message IN LISTS messages)
 endforeach()
 list(LENGTH attendus nombre)
 if(nombre LESS 5)
-  message(FATAL_ERROR "only ${nombre} messages found in app/info_rle.cpp: ${attendus}")
+  message(FATAL_ERROR "only ${nombre} messages found in app/messages.inc: ${attendus}")
 endif()
 list(APPEND attendus ${rapport})
 

@@ -14,6 +14,13 @@
 
 namespace rle::systeme {
 
+// What the system says a file is, as the reading needs to know it.
+enum class nature {
+    reguliere,  // a file whose size is known when it is opened
+    tube,       // a pipe
+    autre,      // a device, a socket, a file the system gives no size for
+};
+
 class fichier {
 public:
     // Opens `nom` for reading, every byte as it is, without locking other
@@ -42,7 +49,7 @@ public:
 
 private:
     std::int64_t poignee_;  // descriptor or handle: wide enough for either, on every host
-    int genre_;             // what the system says the file is
+    nature nature_;
 };
 
 // Tells the system that the `taille` bytes at `debut`, not yet touched, are

@@ -41,12 +41,10 @@ int tube_maximal() noexcept
 #endif
 
 // A pipe hands its reader at most its buffer's worth per wake-up, 64 KiB by
-// default: at 1 MiB, sixteen times fewer. 600 MiB through cat took the tool
-// 1.03 s with the default buffer and 0.67 s with 1 MiB, where the pipe
-// floor takes 0.44 s (bench/comparer.sh --tube, medians of interleaved runs,
-// 2-core Xeon VM). An unprivileged process may ask for no more than
-// /proc/sys/fs/pipe-max-size. Refused even that (the user's pipes already
-// hold all the memory allowed them), the buffer stays as it was.
+// default: at 1 MiB, sixteen times fewer wake-ups, and a faster read
+// (bench/README.md has the figures). An unprivileged process may ask for no
+// more than /proc/sys/fs/pipe-max-size. Refused even that (the user's pipes
+// already hold all the memory allowed them), the buffer stays as it was.
 void elargir_tube([[maybe_unused]] int tube) noexcept
 {
 #ifdef F_SETPIPE_SZ
@@ -78,11 +76,11 @@ fichier::fichier(const std::string& nom)
         ::close(ouvert);
         throw erreur_ouverture{};
     }
-    if (S_ISFIFO(etat.st_mode)) {
+    nature_ = S_ISREG(etat.st_mode) ? nature::reguliere : S_ISFIFO(etat.st_mode) ? nature::tube : nature::autre;
+    if (nature_ == nature::tube) {
         elargir_tube(ouvert);
     }
     poignee_ = ouvert;
-    genre_ = static_cast<int>(etat.st_mode & S_IFMT);
 }
 
 // A path's native name is its bytes: the narrow name.
@@ -96,7 +94,7 @@ fichier::~fichier()
 std::optional<std::uint64_t> fichier::taille() const
 {
     struct stat etat {};
-    if (genre_ == S_IFREG && ::fstat(descripteur(poignee_), &etat) == 0) {
+    if (nature_ == nature::reguliere && ::fstat(descripteur(poignee_), &etat) == 0) {
         return static_cast<std::uint64_t>(etat.st_size);
     }
     return std::nullopt;

@@ -32,11 +32,12 @@ constexpr DWORD drapeaux = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN;
 // What an opened handle is, as the file layer keeps it.
 struct ouverture {
     std::int64_t poignee;
-    int genre;
+    nature genre;
 };
 
 // Refuses a handle that could not be opened or names a directory, and tells
-// what the system says the rest is.
+// what the system says the rest is: a volume or a device reads as a disk
+// file, but has no size to go by.
 ouverture examiner(HANDLE ouvert)
 {
     if (ouvert == INVALID_HANDLE_VALUE) {
@@ -48,11 +49,11 @@ ouverture examiner(HANDLE ouvert)
         CloseHandle(ouvert);
         throw erreur_ouverture{};
     }
-    auto genre = static_cast<int>(GetFileType(ouvert));
+    const DWORD type = GetFileType(ouvert);
     LARGE_INTEGER taille{};
-    if (genre == FILE_TYPE_DISK && GetFileSizeEx(ouvert, &taille) == 0) {
-        genre = FILE_TYPE_UNKNOWN;  // a volume or a device: no size to go by
-    }
+    const nature genre = type == FILE_TYPE_PIPE                                          ? nature::tube
+                         : type == FILE_TYPE_DISK && GetFileSizeEx(ouvert, &taille) != 0 ? nature::reguliere
+                                                                                         : nature::autre;
     return {reinterpret_cast<std::int64_t>(ouvert), genre};
 }
 
@@ -63,7 +64,7 @@ fichier::fichier(const std::string& nom)
     const ouverture ouvert =
         examiner(CreateFileA(nom.c_str(), GENERIC_READ, partage, nullptr, OPEN_EXISTING, drapeaux, nullptr));
     poignee_ = ouvert.poignee;
-    genre_ = ouvert.genre;
+    nature_ = ouvert.genre;
 }
 
 fichier::fichier(const std::filesystem::path& chemin)
@@ -71,7 +72,7 @@ fichier::fichier(const std::filesystem::path& chemin)
     const ouverture ouvert = examiner(CreateFileW(chemin_sans_limite(chemin.native()).c_str(), GENERIC_READ, partage,
                                                   nullptr, OPEN_EXISTING, drapeaux, nullptr));
     poignee_ = ouvert.poignee;
-    genre_ = ouvert.genre;
+    nature_ = ouvert.genre;
 }
 
 fichier::~fichier()
@@ -81,7 +82,7 @@ fichier::~fichier()
 
 std::optional<std::uint64_t> fichier::taille() const
 {
-    if (genre_ != FILE_TYPE_DISK) {
+    if (nature_ != nature::reguliere) {
         return std::nullopt;
     }
     LARGE_INTEGER taille{};
@@ -99,7 +100,7 @@ std::size_t fichier::lire(char* octets, std::size_t taille)
         if (ReadFile(poignee(poignee_), octets, demande, &lus, nullptr) != 0) {
             // A pipe hands out a writer's empty write as 0 bytes: its end is
             // the broken pipe below, not an empty read.
-            if (lus == 0 && genre_ == FILE_TYPE_PIPE) {
+            if (lus == 0 && nature_ == nature::tube) {
                 continue;
             }
             return lus;

@@ -265,10 +265,9 @@ image_rle lire_source(source& source, annonce annonce)
     if (reservee) {
         // Untouched yet, and about to be filled in order: huge pages fault
         // it in 2 MiB at a time. (Data of unknown size are not advised: on
-        // a virtual machine whose freed memory goes back to its host,
-        // advising the storage made 600 MiB through a pipe slower, 2.06 s
-        // against 1.25 s, and advising the pieces, aligned on 2 MiB, too:
-        // 0.90 s against 0.70 s, medians of interleaved runs.)
+        // a virtual machine whose freed memory goes back to its host, that
+        // made a pipe's data slower to read, the storage and the pieces
+        // alike; bench/README.md has the figures.)
         systeme::conseiller_grandes_pages(image.donnees.data(), image.donnees.capacity() * octets_par_mot);
         lire_par_blocs(source, image);
     } else {
