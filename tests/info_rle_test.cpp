@@ -105,7 +105,7 @@ TEST(InfoRle, RapportEtErreurs)
 
 #ifdef __linux__
 // A file the system fails to read (Linux: EIO at offset 0).
-TEST(InfoRle, ErreurDeLectureDuSysteme)
+TEST(InfoRleProc, ErreurDeLectureDuSysteme)
 {
     if (!std::filesystem::exists("/proc/self/mem")) {
         GTEST_SKIP() << "/proc is not mounted here: /proc/self/mem is the file the system fails to read";

@@ -366,7 +366,7 @@ void attendre_endormi(long tache)
 // Signals whose handler does not ask for restarted calls interrupt the
 // reader while it waits for a slow FIFO: each read is tried again, and the
 // data come whole, neither cut short nor taken for a failure.
-TEST(LireRle, LectureInterrompueParUnSignal)
+TEST(LireRleProc, LectureInterrompueParUnSignal)
 {
 #ifdef INFO_RLE_SIGNAUX_NON_EMULES
     GTEST_SKIP() << INFO_RLE_SIGNAUX_NON_EMULES;
@@ -435,7 +435,7 @@ std::string drapeaux_de_la_projection(const void* adresse)
 // The image's storage is advised for transparent huge pages before it is
 // filled: its whole 2 MiB pages become a mapping of their own, which the
 // kernel flags hg whether or not it found huge pages free.
-TEST(LireRle, StockageEnGrandesPages)
+TEST(LireRleProcSys, StockageEnGrandesPages)
 {
 #ifdef INFO_RLE_EMULE
     GTEST_SKIP() << "qemu-user does not pass memory advice on to the kernel";
@@ -454,7 +454,7 @@ TEST(LireRle, StockageEnGrandesPages)
 }
 
 // The system itself fails this read (Linux: EIO at offset 0).
-TEST(LireRle, ErreurDeLectureDuSysteme)
+TEST(LireRleProc, ErreurDeLectureDuSysteme)
 {
     if (!std::filesystem::exists("/proc/self/mem")) {
         GTEST_SKIP() << "/proc is not mounted here: /proc/self/mem is the file the system fails to read";

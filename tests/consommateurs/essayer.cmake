@@ -2,18 +2,21 @@
 # would, runs it on examples/image.rle and checks what it prints.
 #
 #   cmake -DMODE=<way> -DSOURCES=<project sources> -DBINAIRE=<project build>
-#         -DTRAVAIL=<work folder> -DPREFIXE=<install of the project>
+#         -DTRAVAIL=<work folder> [-DRACINE=<DESTDIR>] -DPREFIXE=<install of
+#         the project> [-DABSOLUS=<its absolute install folders>]
 #         -DGENERATEUR=... [-DPLATEFORME=...] -DCONFIG=<configuration>
 #         -DCXX=<compiler> -DDRAPEAUX_CXX=... -DDRAPEAUX_EDITION=...
-#         -DSUFFIXE_EXE=<.exe or nothing> -DBIBLIOTHEQUE=<shared library's
-#         name with its prefix> -DSUFFIXE_BIBLIOTHEQUE=<its suffix>
-#         -DDOSSIER_OUTIL=<the tool's folder in an install>
+#         -DSUFFIXE_EXE=<.exe or nothing> -DDOSSIER_OUTIL=<the tool's folder
+#         in an install> -DDOSSIER_BIBLIOTHEQUE=<the reader's>
+#         -DDOSSIER_DU_SYSTEME=<ON where the system searches it>
 #         [-DPKG_CONFIG=<path>] [-DNM=<nm>] [-DEMULATEUR=<wine>] -P essayer.cmake
 #
 # The ways:
-#   installation          installs the project's build in PREFIXE, for the
-#                         ways below that use it; configurations installed
-#                         there in turn keep their own library files
+#   installation          installs the project's build under TRAVAIL: with
+#                         DESTDIR=RACINE where RACINE is given, so that
+#                         absolute install folders stay there too, else in
+#                         PREFIXE; configurations installed there in turn
+#                         keep their own library files
 #   find_package          examples/consumer against the installed package
 #   add_subdirectory      examples/consumer with the reader's sources in its
 #                         tree: only the reader is defined, built as C++17
@@ -24,9 +27,10 @@
 #   pkg-config            examples/consumer/main.cpp, flags from pkg-config
 #                         for a static link (--static), run through the
 #                         emulator when cross-compiled
-#   bibliotheque_partagee the project itself with BUILD_SHARED_LIBS=ON,
-#                         installed: the tool finds the reader by itself,
-#                         and (Linux) the reader exports its API alone
+#   bibliotheque_partagee a shared build's installed tool finds the reader by
+#                         itself, and (Linux) the reader exports its API alone
+# The ways that use the installed package skip where its folders are
+# absolute: it names them, not the staging folder.
 cmake_minimum_required(VERSION 3.25)
 
 set(exemple "${SOURCES}/examples/image.rle")
@@ -85,8 +89,19 @@ function(attendre commande attendu)  # runs the program on the example, compares
 endfunction()
 
 set(pixels "307200\n")  # 640 x 480: the sum of the example's run lengths
+if(ABSOLUS AND NOT MODE MATCHES "^(installation|add_subdirectory)$")
+  message("SKIPPED: the install folders are absolute (${ABSOLUS}): the installed package names them, "
+          "not the staging folder under the build tree")
+  return()
+endif()
 if(MODE STREQUAL "installation")
-  executer("${CMAKE_COMMAND}" --install "${BINAIRE}" ${configuration} --prefix "${PREFIXE}")
+  if(RACINE)
+    file(REMOVE_RECURSE "${RACINE}")
+    set(ENV{DESTDIR} "${RACINE}")
+    executer("${CMAKE_COMMAND}" --install "${BINAIRE}" ${configuration})
+  else()
+    executer("${CMAKE_COMMAND}" --install "${BINAIRE}" ${configuration} --prefix "${PREFIXE}")
+  endif()
   # Configurations installed in turn in one prefix, as Visual Studio and
   # Xcode users do, each keep their own library files.
   file(GLOB_RECURSE cibles "${PREFIXE}/*/rle_fileTargets-*.cmake")
@@ -159,12 +174,13 @@ elseif(MODE STREQUAL "pkg-config")
   file(GLOB_RECURSE pc "${PREFIXE}/rle_file.pc")
   get_filename_component(chemin_pc "${pc}" DIRECTORY)
   set(ENV{PKG_CONFIG_PATH} "${chemin_pc}")
+  set(ENV{PKG_CONFIG_SYSROOT_DIR} "${RACINE}")  # the file names the prefix it was made for
   executer("${PKG_CONFIG}" --static --cflags --libs rle_file)
   separate_arguments(drapeaux_pc UNIX_COMMAND "${sortie}")
   if(NOT EMULATEUR)  # a shared reader is found where pkg-config says it is
     executer("${PKG_CONFIG}" --variable=libdir rle_file)
     string(STRIP "${sortie}" dossier_bibliotheque)
-    list(APPEND drapeaux_pc "-Wl,-rpath,${dossier_bibliotheque}")
+    list(APPEND drapeaux_pc "-Wl,-rpath,${RACINE}${dossier_bibliotheque}")
   endif()
   separate_arguments(drapeaux UNIX_COMMAND "${DRAPEAUX_CXX} ${DRAPEAUX_EDITION}")
   file(MAKE_DIRECTORY "${dossier}")
@@ -173,11 +189,10 @@ elseif(MODE STREQUAL "pkg-config")
   attendre("${EMULATEUR};${somme}" "${pixels}")
 
 elseif(MODE STREQUAL "bibliotheque_partagee")
-  construire("${SOURCES}" "${dossier}/construction" -DBUILD_SHARED_LIBS=ON)
-  executer("${CMAKE_COMMAND}" --install "${dossier}/construction" ${configuration} --prefix "${dossier}/installe")
-  file(GLOB_RECURSE bibliotheques "${dossier}/installe/${BIBLIOTHEQUE}*${SUFFIXE_BIBLIOTHEQUE}*")
+  file(GLOB bibliotheques "${PREFIXE}/${DOSSIER_BIBLIOTHEQUE}/librle_file*.so*"
+       "${PREFIXE}/${DOSSIER_BIBLIOTHEQUE}/librle_file*.dylib" "${PREFIXE}/${DOSSIER_OUTIL}/*rle_file*.dll")
   if(NOT bibliotheques)
-    message(FATAL_ERROR "no shared library ${BIBLIOTHEQUE}*${SUFFIXE_BIBLIOTHEQUE} installed")
+    message(FATAL_ERROR "no shared reader installed in ${PREFIXE}")
   endif()
   if(NM AND CMAKE_HOST_SYSTEM_NAME STREQUAL "Linux")
     list(GET bibliotheques 0 bibliotheque)
@@ -189,10 +204,14 @@ elseif(MODE STREQUAL "bibliotheque_partagee")
             "which the loader reads from /proc/self/exe")
     return()
   endif()
-  attendre(
-    "${dossier}/installe/${DOSSIER_OUTIL}/info_rle${SUFFIXE_EXE}"
-    "Tentative de lire le fichier ${exemple}...... reussi!\nImage de largeur 640 et de hauteur 480\nLe fichier contient 2098 paires { combien, quand }\n"
-  )
+  # In a folder the system searches, the tool has no RUNPATH: the staged
+  # copy of that folder stands for it.
+  if(DOSSIER_DU_SYSTEME AND NOT CMAKE_HOST_WIN32)
+    set(ENV{LD_LIBRARY_PATH} "${PREFIXE}/${DOSSIER_BIBLIOTHEQUE}")
+  endif()
+  file(READ "${SOURCES}/tests/e2e/cas/image-stdout.txt" rapport)
+  string(REPLACE "examples/image.rle" "${exemple}" rapport "${rapport}")
+  attendre("${PREFIXE}/${DOSSIER_OUTIL}/info_rle${SUFFIXE_EXE}" "${rapport}")
 
 else()
   message(FATAL_ERROR "unknown MODE ${MODE}")

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Makes read() fail with EIO after N bytes of the input file, for N from 0
-# to past the file's end, failing once or for ever: every run must end with
-# the exact report (only when the fault comes after the end of the file) or
-# with the read-error message and status 1, within 10 seconds. A program of
-# someone else's that prints the reason the reader gives it (somme_combien)
-# must be told the system's own: EIO.
+# Makes read() fail with EIO after N bytes of the input file, failing once
+# or for ever, at each place where the reader's work differs: in and between
+# the header's words, in and between pairs, on each edge of a read block,
+# in the tail and at the end: every run must end with the exact report (only
+# when the fault comes after the end of the file) or with the read-error
+# message and status 1, within 10 seconds. A program of someone else's that
+# prints the reason the reader gives it (somme_combien) must be told the
+# system's own: EIO.
 #
 #   injection_lecture.sh <info_rle> <somme_combien> <preload library> <file>...
 set -u
@@ -23,13 +25,12 @@ erreur_lecture=$'\n\tErreur lors de la lecture du fichier\n'
 echecs=0
 declare -A issues
 
-positions() {  # every N up to 64, then a sample, each block edge, the end
+positions() {  # the header's words, a pair, each block's edges, the tail, the end
   local taille=$1 bloc=262144
-  { seq 0 64
-    seq 65 $(( taille / 40 + 1 )) "$taille"
+  { echo 0 1 3 4 5 7 8 9 12 15 16 17
     for ((b = bloc; b <= taille + 1; b += bloc)); do echo $((b - 1)) $b $((b + 1)); done
-    seq $(( taille > 16 ? taille - 16 : 0 )) $(( taille + 2 ))
-  } | tr ' ' '\n' | awk -v max=$((taille + 2)) '$1 <= max' | sort -nu
+    echo $((taille - 9)) $((taille - 8)) $((taille - 5)) $((taille - 4)) $((taille - 1)) "$taille" $((taille + 1))
+  } | tr ' ' '\n' | awk -v max=$((taille + 1)) '$1 >= 0 && $1 <= max' | sort -nu
 }
 
 for fichier in "$@"; do

@@ -6,7 +6,8 @@
 #   and a small margin, its exact report, since the reader needs no more than
 #   the file's size; on a 32-bit host, whose address space it outgrows, the
 #   memory message at once. (A 64-bit host under emulation takes over a
-#   minute to turn a billion words around: that case is left to native runs.)
+#   minute to turn a billion words around: that case is left to native runs,
+#   and to machines with that much memory free.)
 # The files are sparse, on tmpfs where there is one: no disk, and holes
 # read fast.
 #
@@ -47,10 +48,14 @@ fichier="$travail/plus_de_4_gio.rle"
 taille=$((4 * 1024 * 1024 * 1024 + 1024 * 1024))
 creuse "$fichier" $taille
 progression="Tentative de lire le fichier $fichier..."
+limite_kib=$((taille / 1024 + 32 * 1024))
+libre_kib=$(awk '/^MemAvailable:/ {print $2}' /proc/meminfo 2>/dev/null)
 if [ "$octets_par_pointeur" -ge 8 ] && [ -n "${INFO_RLE_EMULATEUR:-}" ]; then
   echo "skipped: 4 GiB + 1 MiB, a minute and more under $INFO_RLE_EMULATEUR; native runs read it"
+elif [ "$octets_par_pointeur" -ge 8 ] && [ "${libre_kib:-0}" -lt "$limite_kib" ]; then
+  echo "skipped: 4 GiB + 1 MiB, whose pairs take $((limite_kib / 1024)) MiB of memory; this machine has" \
+    "$((${libre_kib:-0} / 1024)) MiB free (MemAvailable)"
 elif [ "$octets_par_pointeur" -ge 8 ]; then
-  limite_kib=$((taille / 1024 + 32 * 1024))
   rapport=$(printf '%s... reussi!\nImage de largeur 640 et de hauteur 480\n' "$progression"
     printf 'Le fichier contient %d paires { combien, quand }' $(((taille - 8) / 8)))
   sous_limite $limite_kib "$fichier" >"$travail/sortie" 2>"$travail/erreurs"
