@@ -179,7 +179,11 @@ elseif(MODE STREQUAL "pkg-config")
   if(NOT EMULATEUR)  # a shared reader is found where pkg-config says it is
     executer("${PKG_CONFIG}" --variable=libdir rle_file)
     string(STRIP "${sortie}" dossier_bibliotheque)
-    list(APPEND drapeaux_pc "-Wl,-rpath,${RACINE}${dossier_bibliotheque}")
+    string(FIND "${dossier_bibliotheque}" "${RACINE}" position)
+    if(RACINE AND NOT position EQUAL 0)  # pkgconf puts the staging root before it, pkg-config does not
+      string(PREPEND dossier_bibliotheque "${RACINE}")
+    endif()
+    list(APPEND drapeaux_pc "-Wl,-rpath,${dossier_bibliotheque}")
   endif()
   separate_arguments(drapeaux UNIX_COMMAND "${DRAPEAUX_CXX} ${DRAPEAUX_EDITION}")
   file(MAKE_DIRECTORY "${dossier}")
