@@ -117,7 +117,7 @@ ssize_t read(int fd, void* tampon, size_t taille)
 ssize_t __read_chk(int fd, void* tampon, size_t taille, size_t capacite)
 {
     if (taille > capacite) {
-        abort();  /* as the C library's own check would stop it */
+        abort(); /* as the C library's own check would stop it */
     }
     return read(fd, tampon, taille);
 }
