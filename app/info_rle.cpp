@@ -156,9 +156,11 @@ int lancer(int argc, const char* const* argv, const std::filesystem::path* fichi
         return signaler(message_lecture, erreurs);
     } catch (const std::bad_alloc&) {  // the pairs outgrew the memory
         return signaler(message_memoire, erreurs);
-    } catch (const std::length_error&) {  // or the container
-        return signaler(message_memoire, erreurs);
-    } catch (const std::ios_base::failure&) {  // only the output streams throw it, when their mask asks
+    } catch (const std::length_error&) {
+        // Or the container: on a 32-bit host only (the i686 build's tests),
+        // since a 64-bit one holds more than any file.
+        return signaler(message_memoire, erreurs);  // GCOVR_EXCL_LINE
+    } catch (const std::ios_base::failure&) {       // only the output streams throw it, when their mask asks
         return signaler(message_ecriture, erreurs);
     } catch (...) {
         return signaler(message_inattendu, erreurs);
